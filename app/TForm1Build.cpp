@@ -1,0 +1,185 @@
+// Building the window frame: page controls, help line, status bar, menus.
+#include "app/TForm1.h"
+
+#include "app/WidgetPlacement.h"
+#include "app/WindowTexts.h"
+#include "app/controls/PageControl.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace {
+// The face the whole window uses: a metric-compatible sans serif at the classic 8 point size.
+QFont windowFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+} // namespace
+
+void TForm1::buildWindow() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(texts::windowTitle);
+    setFont(windowFont());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    clientArea->setFixedSize(754, 491);
+    setCentralWidget(clientArea);
+
+    buildMenu();
+    buildFrame();
+    buildControlPage();
+    buildTextPage();
+    buildAdvancedPage();
+    buildBasicPage();
+    buildImagesPage();
+    buildPreviewAndAboutPages();
+    buildHiddenAndColorPages();
+    buildPopupMenus();
+    buildDialogPresets();
+
+    PageControl2->setActivePage(AdvancedTabSheet);
+    PageControl1->setActivePage(AboutTabSheet);
+    Memo2->raise();
+    setFixedSize(sizeHint());
+}
+
+void TForm1::buildFrame() {
+    PageControl2 = place(new PageControl(clientArea), QStringLiteral("PageControl2"), 0, 0, 161, 425);
+    PrintControlTabSheet = PageControl2->addPage(tr("Control"), QStringLiteral("PrintControlTabSheet"));
+    TabSheet4 = PageControl2->addPage(QString(), QStringLiteral("TabSheet4"));
+    TextTabSheet = PageControl2->addPage(tr("Text"), QStringLiteral("TextTabSheet"));
+    AdvancedTabSheet = PageControl2->addPage(tr("Advanced"), QStringLiteral("AdvancedTabSheet"));
+    TabSheet1 = PageControl2->addPage(QString(), QStringLiteral("TabSheet1"));
+    PageControl2->setTabVisible(TabSheet4, false);
+    PageControl2->setTabVisible(TabSheet1, false);
+
+    PageControl1 = place(new PageControl(clientArea), QStringLiteral("PageControl1"), 162, 0, 591, 425);
+    StandardTabSheet = PageControl1->addPage(tr("Basic"), QStringLiteral("StandardTabSheet"));
+    Images01to15TabSheet = PageControl1->addPage(tr("Images 1 to 9"), QStringLiteral("Images01to15TabSheet"));
+    PreviewTabSheet = PageControl1->addPage(tr("Preview"), QStringLiteral("PreviewTabSheet"));
+    AboutTabSheet = PageControl1->addPage(tr("About"), QStringLiteral("AboutTabSheet"));
+    HiddenImagesTabSheet = PageControl1->addPage(tr("Hidden Images"), QStringLiteral("HiddenImagesTabSheet"));
+    ColorImageTabSheet = PageControl1->addPage(tr("Color Image"), QStringLiteral("ColorImageTabSheet"));
+    PageControl1->setTabVisible(HiddenImagesTabSheet, false);
+
+    Label1 = place(new QLabel(clientArea), QStringLiteral("Label1"), 8, 432, 729, 13);
+    Label1->setStyleSheet(QStringLiteral("color: blue;"));
+
+    Memo2 = place(new QPlainTextEdit(clientArea), QStringLiteral("Memo2"), 4, 423, 745, 45);
+    Memo2->setFrameStyle(QFrame::NoFrame);
+    Memo2->setReadOnly(true);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setFocusPolicy(Qt::NoFocus);
+    QPalette memoPalette = Memo2->palette();
+    memoPalette.setColor(QPalette::Base, memoPalette.color(QPalette::Button));
+    memoPalette.setColor(QPalette::Text, Qt::red);
+    Memo2->setPalette(memoPalette);
+    Memo2->setPlainText(texts::helpLine1 + QLatin1Char('\n') + texts::helpLine2);
+
+    StatusBar1 = place(new QFrame(clientArea), QStringLiteral("StatusBar1"), 0, 467, 754, 24);
+    StatusBar1->setFrameStyle(QFrame::NoFrame);
+    makerPanel = place(new QLabel(texts::makerNotice, StatusBar1), QStringLiteral("StatusPanel0"), 0, 2, 400, 20);
+    // The last panel of a status bar reaches to its right end.
+    versionPanel = place(new QLabel(texts::version, StatusBar1), QStringLiteral("StatusPanel1"), 402, 2, 352, 20);
+    for (QLabel* panel : {makerPanel, versionPanel}) {
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+}
+
+void TForm1::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    FileMenu = bar->addMenu(tr("File"));
+    FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    auto item = [this](const QString& caption, const QString& name, const QString& hint = {}) {
+        QAction* action = FileMenu->addAction(caption);
+        action->setObjectName(name);
+        if (!hint.isEmpty())
+            setHint(action, hint);
+        return action;
+    };
+    OpenItem = item(QStringLiteral("Open Tilette"), QStringLiteral("OpenItem"),
+                    QStringLiteral("Opens a previously saved tilette setup, so that more sheets can be "
+                                   "printed of the sheet, or can be used as the start of an new sheet."));
+    FileMenu->addSeparator();
+    SaveAsItem = item(QStringLiteral("Save Tilette..."), QStringLiteral("SaveAsItem"),
+                      QStringLiteral("Save the current values for the sheet of tilettes so that it can "
+                                     "be re-loaded later and print more sheets."));
+    FileMenu->addSeparator();
+    SaveSheetImageBestItem = item(QStringLiteral("Save Sheet Image Best "), QStringLiteral("SaveSheetImageBestItem"));
+    SaveSingleTiletteImageBestItem = item(QStringLiteral("Save Single Tilette Image Best "),
+                                          QStringLiteral("SaveSingleTiletteImageBestItem"));
+    SaveSheetImageGoodItem = item(QStringLiteral("Save Sheet Image Good"), QStringLiteral("SaveSheetImageGoodItem"));
+    SaveSingleTiletteImageGoodItem = item(QStringLiteral("Save Single Tilette Image Good"),
+                                          QStringLiteral("SaveSingleTiletteImageGoodItem"));
+    SaveSheetImageforEmailItem = item(QStringLiteral("Save Sheet Image for Email"),
+                                      QStringLiteral("SaveSheetImageforEmailItem"));
+    SaveSingleTiletteImageforEmailItem = item(QStringLiteral("Save Single Tilette Image for Email"),
+                                              QStringLiteral("SaveSingleTiletteImageforEmailItem"));
+    FileMenu->addSeparator();
+    ExitItem = item(QStringLiteral("Exit"), QStringLiteral("ExitItem"));
+    // The menu is created disabled; "Continue" enables it.
+    FileMenu->menuAction()->setEnabled(false);
+    FileMenu->setEnabled(false);
+}
+
+void TForm1::buildPopupMenus() {
+    struct Names {
+        const char* open;
+        const char* show;
+        const char* color;
+        const char* remove;
+    };
+    static const std::array<Names, 10> names{{
+        {},
+        {"SelectImage01Item", "ShowTilette1Item", "ColorImage1Item", "DeleteImage01Item"},
+        {"SelectImage02", "ShowImage02Item", "ColorImage2Item", "DeleteImage02"},
+        {"SelectImage03Item", "ShowImage03Item", "ColorImage3Item", "DeleteImage03Item"},
+        {"SelectImage04Item", "ShowImage04Item", "ColorImage4Item", "DeleteImage04Item"},
+        {"SelectImage05Item", "ShowImage05Item", "ColorImage5Item", "DeleteImage05Item"},
+        {"OpenImage06Item", "ShowImage6Item", "ColorImage6Item", "DeleteImage06Item"},
+        {"SelectImage07Item", "ShowImage7Item", "ColorImage7Item", "DeleteImage07Item"},
+        {"SelectImage08Item", "ShowImage8Item", nullptr, "DeleteImage08Item"},
+        {"SelectImage09Item", "ShowImage9Item", "ColorImage9Item", "DeleteImage09Item"},
+    }};
+    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
+        SlotPopupMenu& popup = popupMenus_[static_cast<size_t>(slot)];
+        const Names& name = names[static_cast<size_t>(slot)];
+        popup.menu = new QMenu(this);
+        popup.menu->setObjectName(QStringLiteral("Image%1PopupMenu").arg(slot, 2, 10, QLatin1Char('0')));
+        popup.openItem = popup.menu->addAction(QStringLiteral("Open Image..."));
+        popup.openItem->setObjectName(QLatin1String(name.open));
+        popup.menu->addSeparator();
+        popup.showItem = popup.menu->addAction(QStringLiteral("Show Tilette"));
+        popup.showItem->setObjectName(QLatin1String(name.show));
+        if (name.color) {
+            popup.colorItem = popup.menu->addAction(QStringLiteral("Color Image"));
+            popup.colorItem->setObjectName(QLatin1String(name.color));
+        }
+        popup.menu->addSeparator();
+        popup.deleteItem = popup.menu->addAction(QStringLiteral("Delete Image"));
+        popup.deleteItem->setObjectName(QLatin1String(name.remove));
+    }
+}
+
+void TForm1::buildDialogPresets() {
+    ValueFontDialog.Font = {QStringLiteral("Times New Roman"), 35, true, false, colours::black};
+    TextFontDialog.Font = {QStringLiteral("Arial"), 16, true, false, colours::red};
+    // Only what the program reads is offered; the JPEG entry comes first and is chosen at first.
+    OpenPictureDialog1.filters = {QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
+                                  QStringLiteral("Bitmaps (*.bmp)")};
+    OpenPictureDialog1.selectedFilter = 0;
+    OpenPictureDialog1.defaultSuffix = QStringLiteral("bmp");
+    OpenPictureDialog1.folder = QStringLiteral(".");
+}

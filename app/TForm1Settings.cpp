@@ -1,0 +1,91 @@
+// The settings that change the look of a tilette: fonts, colours, texts, corner, edge, border.
+#include "app/TForm1.h"
+
+#include "app/controls/RadioGroup.h"
+#include "platform/Canvas.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace {
+// The border type whose dots run along the tilette boundaries needs room around the sheet.
+constexpr int perforationsBorder = 3;
+} // namespace
+
+// The edit box shows its text in the whole chosen font, style and colour included.
+void TForm1::applyFontToEdit(QLineEdit* edit, const FontChoice& choice) {
+    QFont editFont(choice.face);
+    editFont.setPixelSize(std::max(1, pointsToPixels(choice.points)));
+    editFont.setBold(choice.bold);
+    editFont.setItalic(choice.italic);
+    edit->setFont(editFont);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, toQColor(choice.colour));
+    edit->setPalette(palette);
+}
+
+void TForm1::FontButtonClick() {
+    const std::optional<FontChoice> chosen = dialogs_.chooseFont(ValueFontDialog.Font);
+    if (!chosen)
+        return;
+    ValueFontDialog.Font = *chosen;
+    applyFontToEdit(ValueEdit, *chosen);
+    ValueColorDialog.Color = chosen->colour;
+    DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::TextSelectButtonClick() {
+    const std::optional<FontChoice> chosen = dialogs_.chooseFont(TextFontDialog.Font);
+    if (!chosen)
+        return;
+    TextFontDialog.Font = *chosen;
+    applyFontToEdit(TextEdit, *chosen);
+    TextColorDialog.Color = chosen->colour;
+    DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::SelectValueColorButtonClick() {
+    const std::optional<Colour> chosen = dialogs_.chooseColour(ValueColorDialog.Color);
+    if (!chosen)
+        return;
+    ValueColorDialog.Color = *chosen;
+    ValueFontDialog.Font.colour = *chosen;
+    applyFontToEdit(ValueEdit, ValueFontDialog.Font);
+    DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::SelectTextColorButtonClick() {
+    const std::optional<Colour> chosen = dialogs_.chooseColour(TextColorDialog.Color);
+    if (!chosen)
+        return;
+    TextColorDialog.Color = *chosen;
+    TextFontDialog.Font.colour = *chosen;
+    applyFontToEdit(TextEdit, TextFontDialog.Font);
+    DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::SelectBorderColorButtonClick() {
+    if (const std::optional<Colour> chosen = dialogs_.chooseColour(BorderColorDialog.Color))
+        BorderColorDialog.Color = *chosen;
+    DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::SelectBackgoundColorButtonClick() {
+    if (const std::optional<Colour> chosen = dialogs_.chooseColour(BackgroundColorDialog.Color))
+        BackgroundColorDialog.Color = *chosen;
+    DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::ValueEditChange() { DrawTilette(state.CurrentSlot); }
+void TForm1::TextEditChange() { DrawTilette(state.CurrentSlot); }
+void TForm1::ValueRadioGroupClick() { DrawTilette(state.CurrentSlot); }
+void TForm1::EdgeRadioGroupClick() { DrawTilette(state.CurrentSlot); }
+void TForm1::BlankCheckBoxClick() { DrawTilette(state.CurrentSlot); }
+
+void TForm1::BorderRadioGroupClick() {
+    RefreshPrinterMetrics();
+    const bool perforations = BorderRadioGroup->itemIndex() == perforationsBorder;
+    state.PerforationMarginX = perforations ? 9 : 0;
+    state.PerforationMarginY = perforations ? 11 : 0;
+    DrawTilette(state.CurrentSlot);
+}

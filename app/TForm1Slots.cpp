@@ -1,0 +1,115 @@
+// The nine image slots: choosing, loading, showing and deleting their pictures.
+#include "app/TForm1.h"
+
+#include "app/controls/ImageBox.h"
+#include "app/controls/PageControl.h"
+#include "platform/Canvas.h"
+#include "platform/PictureFile.h"
+
+#include <QPushButton>
+
+namespace {
+constexpr int letterboxSize = 900;
+
+// Where a picture of width x height goes inside the square it is letterboxed into.
+Rect letterboxRect(int width, int height) {
+    int fittedHeight = height * letterboxSize / width;
+    int fittedWidth = letterboxSize;
+    if (fittedHeight > letterboxSize) {
+        fittedWidth = width * letterboxSize / height;
+        fittedHeight = letterboxSize;
+    }
+    const int left = (letterboxSize - fittedWidth) / 2;
+    const int top = (letterboxSize - fittedHeight) / 2;
+    return {left, top, left + fittedWidth, top + fittedHeight};
+}
+} // namespace
+
+Bitmap TForm1::LoadSlotImage(int slotNumber) {
+    ImageSlot& slot = state.ImageSlots.at(static_cast<size_t>(slotNumber));
+    Bitmap& slotPicture = state.SlotPictures.at(static_cast<size_t>(slotNumber));
+    QString fileName = slot.FileName;
+    const bool chosenByUser = state.ReloadMode != QLatin1String("yes");
+    if (chosenByUser) {
+        OpenPictureDialog1.title = QStringLiteral("Select image file for Tilette %1").arg(slotNumber);
+        const std::optional<QString> chosen = dialogs_.openFile(OpenPictureDialog1);
+        // Cancelling keeps the slot as it was, names included.
+        if (!chosen)
+            return slotPicture;
+        fileName = *chosen;
+    }
+
+    // The slot takes the new file only once it has been read: a broken file leaves the slot,
+    // its thumbnail and the sheet as they were.
+    DecodedPicture decoded = readPictureReduced(fileName, letterboxSize, letterboxSize);
+    if (chosenByUser) {
+        slot.FileName = fileName;
+        slot.SaveName = fileName;
+    }
+    state.SourcePicture = decoded.bitmap;
+    slot.Width = decoded.fullWidth;
+    slot.Height = decoded.fullHeight;
+    slot.Ratio = slot.Height * 1000 / slot.Width;
+    if (slotNumber == 1)
+        NumberOfImagesWideRadioGroupClick();
+
+    slotPicture = Bitmap(letterboxSize, letterboxSize, colours::white);
+    {
+        Canvas canvas(slotPicture);
+        canvas.stretchDraw(letterboxRect(slot.Width, slot.Height), state.SourcePicture);
+    }
+    DrawTilette(slotNumber);
+    return slotPicture;
+}
+
+void TForm1::ImageClick(int slot) {
+    const Bitmap picture = LoadSlotImage(slot);
+    showSlotThumbnail(slot, picture);
+    if (slot != 1)
+        return;
+    NumberOfImagesWideRadioGroupClick();
+    PrintButton->setEnabled(true);
+    PreviewButton->setEnabled(true);
+    DrawTilette(1);
+}
+
+void TForm1::c01ImageClick() { ImageClick(1); }
+void TForm1::c02ImageClick() { ImageClick(2); }
+void TForm1::c03ImageClick() { ImageClick(3); }
+void TForm1::c04ImageClick() { ImageClick(4); }
+void TForm1::c05ImageClick() { ImageClick(5); }
+void TForm1::c06ImageClick() { ImageClick(6); }
+void TForm1::c07ImageClick() { ImageClick(7); }
+void TForm1::c08ImageClick() { ImageClick(8); }
+void TForm1::c09ImageClick() { ImageClick(9); }
+
+void TForm1::ImagePopupMenuPopup(int slot) { state.PopupSlot = slot; }
+
+void TForm1::ShowTiletteItemClick() {
+    PageControl1->setActivePage(StandardTabSheet);
+    DrawTilette(state.PopupSlot);
+}
+
+void TForm1::DeleteImage(int slotNumber) {
+    state.ImageSlots.at(static_cast<size_t>(slotNumber)) = [&] {
+        ImageSlot empty;
+        // The last tilette drawn stays; it no longer counts because the slot is empty.
+        empty.TiletteImage = state.ImageSlots.at(static_cast<size_t>(slotNumber)).TiletteImage;
+        return empty;
+    }();
+    BuildSlotHints(slotNumber, slotNumber, QStringLiteral("Tilette"), slotNumber);
+    const Bitmap& placeholder = state.SlotPictures.at(static_cast<size_t>(slotNumber));
+    for (ImageBox* thumbnail : {slotImages.at(static_cast<size_t>(slotNumber)), basicThumbnail(slotNumber)}) {
+        if (!thumbnail)
+            continue;
+        {
+            Canvas canvas(thumbnail->picture());
+            canvas.stretchDraw({0, 0, 100, 100}, placeholder);
+        }
+        thumbnail->update();
+    }
+    if (slotNumber == 1) {
+        PrintButton->setEnabled(false);
+        PreviewButton->setEnabled(false);
+    }
+}
