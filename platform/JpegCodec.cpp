@@ -1,0 +1,221 @@
+#include "platform/JpegCodec.h"
+
+#include "platform/PictureLimits.h"
+#include "platform/UserError.h"
+
+#include <QSysInfo>
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+#include <jpeglib.h>
+// jerror.h needs jpeglib.h first.
+#include <jerror.h>
+
+// libjpeg reports errors by calling error_exit, which must not return. Throwing a C++ exception
+// through libjpeg's C frames is undefined, so error_exit jumps back to a setjmp in a function of
+// ours; the functions between that setjmp and libjpeg keep no objects that need destroying.
+
+namespace {
+
+struct ErrorTrap {
+    jpeg_error_mgr manager; // first, so libjpeg's pointer to it is also a pointer to the trap
+    std::jmp_buf jump;
+};
+
+void jumpToTrap(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1); }
+
+// Warnings, such as a file cut short, are not failures: libjpeg goes on and fills what is missing
+// with grey, which is more use to the user than no picture at all.
+void ignoreMessage(j_common_ptr, int) {}
+
+jpeg_error_mgr* installTrap(ErrorTrap& trap) {
+    jpeg_std_error(&trap.manager);
+    trap.manager.error_exit = jumpToTrap;
+    trap.manager.emit_message = ignoreMessage;
+    return &trap.manager;
+}
+
+UserError jpegError(int code) { return UserError(QStringLiteral("JPEG error #") + QString::number(code)); }
+
+// QImage's RGB32 pixels are 0xffRRGGBB words, so libjpeg can write them directly.
+J_COLOR_SPACE rgb32ColourSpace() {
+    return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+}
+
+struct Decompression {
+    jpeg_decompress_struct info{};
+    ErrorTrap trap{};
+    bool created = false;
+    std::vector<JSAMPLE> inkRow; // CMYK scanline before conversion
+
+    Decompression() { info.err = installTrap(trap); }
+    ~Decompression() { destroy(); }
+    Decompression(const Decompression&) = delete;
+    Decompression& operator=(const Decompression&) = delete;
+
+    void destroy() {
+        if (created)
+            jpeg_destroy_decompress(&info);
+        created = false;
+    }
+};
+
+bool isInkColourSpace(J_COLOR_SPACE space) { return space == JCS_CMYK || space == JCS_YCCK; }
+
+// The smallest DCT scale that still covers the size asked for.
+void chooseScale(jpeg_decompress_struct& info, int minWidth, int minHeight) {
+    for (unsigned denominator : {8u, 4u, 2u}) {
+        info.scale_num = 1;
+        info.scale_denom = denominator;
+        jpeg_calc_output_dimensions(&info);
+        if (static_cast<long long>(info.output_width) >= minWidth &&
+            static_cast<long long>(info.output_height) >= minHeight)
+            return;
+    }
+    info.scale_denom = 1;
+}
+
+// Adobe's CMYK JPEGs store the inks inverted (255 means no ink); others store them plainly.
+void inkToRgb(const JSAMPLE* inks, QRgb* target, int width, bool inverted) {
+    for (int x = 0; x < width; ++x) {
+        int cyan = inks[4 * x], magenta = inks[4 * x + 1], yellow = inks[4 * x + 2], black = inks[4 * x + 3];
+        if (!inverted) {
+            cyan = 255 - cyan;
+            magenta = 255 - magenta;
+            yellow = 255 - yellow;
+            black = 255 - black;
+        }
+        target[x] = qRgb(cyan * black / 255, magenta * black / 255, yellow * black / 255);
+    }
+}
+
+// Kept out of decodeSteps so that no QImage lives in a frame libjpeg may jump over.
+QImage blankImage(JDIMENSION width, JDIMENSION height) {
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull())
+        throw std::bad_alloc();
+    return image;
+}
+
+void readScanlines(Decompression& d, QImage& image) {
+    const bool inks = d.info.out_color_space == JCS_CMYK;
+    if (inks)
+        d.inkRow.resize(static_cast<std::size_t>(d.info.output_width) * 4);
+    while (d.info.output_scanline < d.info.output_height) {
+        const int y = static_cast<int>(d.info.output_scanline);
+        JSAMPROW row = inks ? d.inkRow.data() : image.scanLine(y);
+        if (jpeg_read_scanlines(&d.info, &row, 1) != 1)
+            break;
+        if (inks)
+            inkToRgb(row, reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(),
+                     d.info.saw_Adobe_marker);
+    }
+}
+
+void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
+                 DecodedPicture& result) {
+    jpeg_create_decompress(&d.info);
+    d.created = true;
+    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(file.constData()),
+                 static_cast<unsigned long>(file.size()));
+    jpeg_read_header(&d.info, TRUE);
+    if (!isDecodableSize(d.info.image_width, d.info.image_height))
+        ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, static_cast<int>(largestPictureSide));
+    result.fullWidth = static_cast<int>(d.info.image_width);
+    result.fullHeight = static_cast<int>(d.info.image_height);
+    d.info.out_color_space = isInkColourSpace(d.info.jpeg_color_space) ? JCS_CMYK : rgb32ColourSpace();
+    chooseScale(d.info, minWidth, minHeight);
+    jpeg_start_decompress(&d.info);
+    result.bitmap = Bitmap(blankImage(d.info.output_width, d.info.output_height));
+    readScanlines(d, result.bitmap.image());
+    // No jpeg_finish_decompress: whatever follows the last scanline cannot change the picture,
+    // and a damaged tail should not turn a readable picture into an error.
+}
+
+bool decodeTrapped(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
+                   DecodedPicture& result) {
+    if (setjmp(d.trap.jump))
+        return false;
+    decodeSteps(d, file, minWidth, minHeight, result);
+    return true;
+}
+
+struct Compression {
+    jpeg_compress_struct info{};
+    ErrorTrap trap{};
+    bool created = false;
+    unsigned char* output = nullptr; // grown by libjpeg with malloc
+    unsigned long outputSize = 0;
+    std::vector<JSAMPLE> rgbRow;
+
+    Compression() { info.err = installTrap(trap); }
+    ~Compression() {
+        if (created)
+            jpeg_destroy_compress(&info);
+        std::free(output);
+    }
+    Compression(const Compression&) = delete;
+    Compression& operator=(const Compression&) = delete;
+};
+
+void toRgbRow(const QImage& image, int y, JSAMPLE* target) {
+    const QRgb* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) {
+        target[3 * x] = static_cast<JSAMPLE>(qRed(pixels[x]));
+        target[3 * x + 1] = static_cast<JSAMPLE>(qGreen(pixels[x]));
+        target[3 * x + 2] = static_cast<JSAMPLE>(qBlue(pixels[x]));
+    }
+}
+
+void encodeSteps(Compression& c, const QImage& image, int quality) {
+    jpeg_create_compress(&c.info);
+    c.created = true;
+    jpeg_mem_dest(&c.info, &c.output, &c.outputSize);
+    c.info.image_width = static_cast<JDIMENSION>(image.width());
+    c.info.image_height = static_cast<JDIMENSION>(image.height());
+    c.info.input_components = 3;
+    c.info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&c.info);
+    jpeg_set_quality(&c.info, quality, TRUE);
+    jpeg_start_compress(&c.info, TRUE);
+    while (c.info.next_scanline < c.info.image_height) {
+        toRgbRow(image, static_cast<int>(c.info.next_scanline), c.rgbRow.data());
+        JSAMPROW row = c.rgbRow.data();
+        jpeg_write_scanlines(&c.info, &row, 1);
+    }
+    jpeg_finish_compress(&c.info);
+}
+
+bool encodeTrapped(Compression& c, const QImage& image, int quality) {
+    if (setjmp(c.trap.jump))
+        return false;
+    encodeSteps(c, image, quality);
+    return true;
+}
+
+} // namespace
+
+DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight) {
+    Decompression decompression;
+    DecodedPicture result;
+    if (!decodeTrapped(decompression, file, minWidth, minHeight, result)) {
+        const int code = decompression.info.err->msg_code;
+        decompression.destroy();
+        throw jpegError(code);
+    }
+    return result;
+}
+
+QByteArray encodeJpeg(const Bitmap& bitmap, int quality) {
+    const Bitmap trueColour = bitmap.toTrueColour();
+    Compression compression;
+    compression.rgbRow.resize(static_cast<std::size_t>(trueColour.width()) * 3);
+    if (!encodeTrapped(compression, trueColour.image(), quality))
+        throw jpegError(compression.info.err->msg_code);
+    return QByteArray(reinterpret_cast<const char*>(compression.output),
+                      static_cast<qsizetype>(compression.outputSize));
+}

@@ -1,0 +1,135 @@
+#include "platform/PictureFile.h"
+
+#include "platform/BmpCodec.h"
+#include "platform/JpegCodec.h"
+#include "platform/UserError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Pictures are read whole into memory; anything bigger than this is not a picture we can use.
+constexpr qint64 largestPictureFile = qint64(1) << 30;
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+UserError cannotOpen(const QString& path, int error) {
+    return UserError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, systemReason(error)));
+}
+
+UserError cannotCreate(const QString& path, const QString& reason) {
+    return UserError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
+    ~FileDescriptor() {
+        if (descriptor_ >= 0)
+            ::close(descriptor_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return descriptor_; }
+    bool isOpen() const { return descriptor_ >= 0; }
+    // Closing can report a late write failure, so writers close explicitly and check.
+    int close() {
+        const int result = ::close(descriptor_);
+        descriptor_ = -1;
+        return result;
+    }
+
+private:
+    int descriptor_;
+};
+
+QByteArray readWholeFile(const QString& path) {
+    FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    if (!file.isOpen())
+        throw cannotOpen(path, errno);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0)
+        throw cannotOpen(path, errno);
+    if (S_ISDIR(status.st_mode))
+        throw cannotOpen(path, EISDIR);
+    if (status.st_size > largestPictureFile)
+        throw cannotOpen(path, EFBIG);
+    QByteArray data(static_cast<qsizetype>(status.st_size), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t count = ::read(file.get(), data.data() + done, data.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw cannotOpen(path, errno);
+        if (count == 0)
+            break;
+        done += count;
+    }
+    data.truncate(done);
+    return data;
+}
+
+void writeWholeFile(const QString& path, const QByteArray& data) {
+    FileDescriptor file(
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!file.isOpen())
+        throw cannotCreate(path, systemReason(errno));
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t count = ::write(file.get(), data.constData() + done, data.size() - done);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            throw cannotCreate(path, systemReason(errno));
+        done += count;
+    }
+    if (file.close() != 0)
+        throw cannotCreate(path, systemReason(errno));
+}
+
+// The content decides; the name only matters when the content is neither kind, so that a damaged
+// JPEG is reported by the JPEG decoder. Only the file's own name counts, not its folders.
+bool isJpeg(const QString& path, const QByteArray& data) {
+    if (data.startsWith("BM"))
+        return false;
+    if (data.startsWith("\xFF\xD8\xFF"))
+        return true;
+    return QFileInfo(path).fileName().toLower().contains(QStringLiteral(".jp"));
+}
+
+} // namespace
+
+Bitmap readPicture(const QString& path) { return readPictureReduced(path, INT_MAX, INT_MAX).bitmap; }
+
+DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight) {
+    const QByteArray data = readWholeFile(path);
+    if (isJpeg(path, data))
+        return decodeJpeg(data, minWidth, minHeight);
+    DecodedPicture picture;
+    picture.bitmap = decodeBmp(data);
+    picture.fullWidth = picture.bitmap.width();
+    picture.fullHeight = picture.bitmap.height();
+    return picture;
+}
+
+void writeBitmapFile(const QString& path, const Bitmap& bitmap) {
+    const QByteArray data = encodeBmp(bitmap);
+    if (data.isEmpty())
+        throw cannotCreate(path, QStringLiteral("The picture is empty or too large for a bitmap file."));
+    writeWholeFile(path, data);
+}
+
+void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality) {
+    writeWholeFile(path, encodeJpeg(bitmap, quality));
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what the program needs, builds it and runs every test, the ones in a real X server too.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+bash scripts/build.sh
+cd build
+ctest --output-on-failure -j"$(nproc)" --timeout 300

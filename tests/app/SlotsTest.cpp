@@ -1,0 +1,190 @@
+#include "WindowFixture.h"
+
+#include "app/controls/ImageBox.h"
+#include "app/controls/PageControl.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+constexpr Colour pictureColour = 0x3366CC;
+
+// The first and last row (or column) of the letterboxed picture inside the 900 x 900 square.
+struct Span {
+    int first = -1;
+    int last = -1;
+};
+Span pictureRows(const Bitmap& square, int column) {
+    Span span;
+    for (int y = 0; y < square.height(); ++y)
+        if (square.pixel(column, y) != colours::white) {
+            if (span.first < 0)
+                span.first = y;
+            span.last = y;
+        }
+    return span;
+}
+Span pictureColumns(const Bitmap& square, int row) {
+    Span span;
+    for (int x = 0; x < square.width(); ++x)
+        if (square.pixel(x, row) != colours::white) {
+            if (span.first < 0)
+                span.first = x;
+            span.last = x;
+        }
+    return span;
+}
+} // namespace
+
+using SlotsTest = WindowFixture;
+
+TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
+    struct Case {
+        int width, height, ratio;
+        Rect expected; // where the picture lands in the 900 x 900 square
+    };
+    const Case cases[] = {
+        {1200, 800, 666, {0, 150, 900, 750}},   // wide: full width, centred down
+        {800, 1200, 1500, {150, 0, 750, 900}},  // tall: 1350 > 900, so 600 wide, centred across
+        {500, 500, 1000, {0, 0, 900, 900}},     // square fills all
+        {1000, 1001, 1001, {0, 0, 900, 900}},   // 1001 * 900 div 1000 = 900 is not above 900
+    };
+    for (const Case& c : cases) {
+        const QString path = pictureFile(QStringLiteral("p%1x%2.bmp").arg(c.width).arg(c.height), c.width, c.height,
+                                         pictureColour);
+        loadSlot(3, path);
+        const ImageSlot& slot = form->state.ImageSlots[3];
+        EXPECT_EQ(slot.Width, c.width);
+        EXPECT_EQ(slot.Height, c.height);
+        EXPECT_EQ(slot.Ratio, c.ratio);
+        const Bitmap& square = form->state.SlotPictures[3];
+        ASSERT_EQ(square.width(), 900);
+        const Span rows = pictureRows(square, 450);
+        const Span columns = pictureColumns(square, 450);
+        EXPECT_EQ(rows.first, c.expected.top) << c.width << "x" << c.height;
+        EXPECT_EQ(rows.last, c.expected.bottom - 1) << c.width << "x" << c.height;
+        EXPECT_EQ(columns.first, c.expected.left) << c.width << "x" << c.height;
+        EXPECT_EQ(columns.last, c.expected.right - 1) << c.width << "x" << c.height;
+    }
+    EXPECT_EQ(errorsShown(), 0);
+}
+
+TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
+    const QString path = pictureFile(QStringLiteral("Holiday IMG_0042.BMP"), 400, 300, pictureColour);
+    continueWith(path);
+    const ImageSlot& slot = form->state.ImageSlots[1];
+    EXPECT_EQ(slot.FileName, path); // the name keeps its case
+    EXPECT_EQ(slot.SaveName, path);
+    EXPECT_EQ(slot.Ratio, 750);
+    // 8 inches at 5 across: w = 320, h = (320 - 50) * 750 div 1000 + 50.
+    EXPECT_EQ(form->state.TiletteWidth, 320);
+    EXPECT_EQ(form->state.TiletteHeight, 252);
+    EXPECT_EQ(form->state.CurrentTilette.width(), 320);
+    EXPECT_EQ(form->state.CurrentTilette.height(), 252);
+    EXPECT_EQ(form->state.CurrentSlot, 1);
+    EXPECT_EQ(form->Label3->text(), path);
+    EXPECT_EQ(form->AImage->picture().pixel(50, 50), pictureColour);
+    EXPECT_EQ(form->slotImages[1]->picture().pixel(50, 50), pictureColour);
+    EXPECT_EQ(form->AImage->picture().pixel(50, 5), colours::white); // letterboxed on white
+    EXPECT_TRUE(form->PrintButton->isEnabled());
+    EXPECT_TRUE(form->PreviewButton->isEnabled());
+
+    form->run([this] { form->DeleteImage(1); });
+    EXPECT_TRUE(form->state.ImageSlots[1].FileName.isEmpty());
+    EXPECT_EQ(form->state.ImageSlots[1].Ratio, 1000);
+    EXPECT_FALSE(form->PrintButton->isEnabled());
+    EXPECT_FALSE(form->PreviewButton->isEnabled());
+    EXPECT_EQ(form->AImage->picture().pixel(2, 2), colours::paleYellow);
+    EXPECT_EQ(form->slotImages[1]->picture().pixel(2, 2), colours::paleYellow);
+    // The tilette shown stays until something else is drawn.
+    EXPECT_EQ(form->state.CurrentTilette.width(), 320);
+
+    // Loading slot 1 from the Images page updates the Basic page and the buttons again.
+    loadSlot(1, path);
+    EXPECT_EQ(form->AImage->picture().pixel(50, 50), pictureColour);
+    EXPECT_TRUE(form->PrintButton->isEnabled());
+}
+
+TEST_F(SlotsTest, ABrokenOrMissingFileChangesNothingAndSaysWhy) {
+    const QString good = pictureFile(QStringLiteral("good.bmp"), 400, 300, pictureColour);
+    loadSlot(2, good);
+    form->run([this] { form->DeleteImage(1); });
+    const ImageSlot before = form->state.ImageSlots[2];
+    const Colour thumbnailBefore = form->slotImages[2]->picture().pixel(50, 50);
+
+    struct Case {
+        QString path;
+        QString message;
+    };
+    const Case cases[] = {
+        {brokenFile(QStringLiteral("broken.bmp")), QStringLiteral("Bitmap image is not valid")},
+        {brokenFile(QStringLiteral("broken.jpg")), QStringLiteral("JPEG error #")},
+        {folder.filePath(QStringLiteral("missing.bmp")), QStringLiteral("Cannot open file")},
+    };
+    for (const Case& c : cases) {
+        const int errorsBefore = errorsShown();
+        loadSlot(2, c.path);
+        ASSERT_EQ(errorsShown(), errorsBefore + 1);
+        EXPECT_TRUE(lastError().startsWith(c.message)) << lastError().toStdString();
+        const ImageSlot& after = form->state.ImageSlots[2];
+        EXPECT_EQ(after.FileName, before.FileName);
+        EXPECT_EQ(after.Width, before.Width);
+        EXPECT_EQ(after.Ratio, before.Ratio);
+        EXPECT_EQ(form->slotImages[2]->picture().pixel(50, 50), thumbnailBefore);
+    }
+    // A failing slot 1 leaves the buttons as they were.
+    loadSlot(1, cases[0].path);
+    EXPECT_FALSE(form->PrintButton->isEnabled());
+    EXPECT_TRUE(form->state.ImageSlots[1].FileName.isEmpty());
+}
+
+TEST_F(SlotsTest, CancellingTheFileDialogKeepsTheSlot) {
+    const QString path = pictureFile(QStringLiteral("kept.bmp"), 300, 300, pictureColour);
+    loadSlot(4, path);
+    form->state.ImageSlots[4].ColorScheme = 5;
+    dialogs.cancel();
+    form->run(&TForm1::c04ImageClick);
+    const ImageSlot& slot = form->state.ImageSlots[4];
+    EXPECT_EQ(slot.FileName, path);
+    EXPECT_EQ(slot.SaveName, path);
+    EXPECT_EQ(slot.ColorScheme, 5);
+    EXPECT_EQ(form->DImage->picture().pixel(50, 50), pictureColour);
+
+    // A load keeps the colour scheme too.
+    loadSlot(4, pictureFile(QStringLiteral("other.bmp"), 200, 100, 0x00FF00));
+    EXPECT_EQ(form->state.ImageSlots[4].ColorScheme, 5);
+    EXPECT_EQ(form->state.ImageSlots[4].Ratio, 500);
+}
+
+TEST_F(SlotsTest, PopupMenusOpenShowAndDelete) {
+    for (int slot = 1; slot <= 9; ++slot) {
+        const SlotPopupMenu& popup = form->popupMenu(slot);
+        QStringList captions;
+        for (QAction* action : popup.menu->actions())
+            captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        const QStringList expected =
+            slot == 8 ? QStringList{"Open Image...", "-", "Show Tilette", "-", "Delete Image"}
+                      : QStringList{"Open Image...", "-", "Show Tilette", "Color Image", "-", "Delete Image"};
+        EXPECT_EQ(captions, expected) << slot;
+    }
+    EXPECT_EQ(form->popupMenu(6).openItem->objectName(), QStringLiteral("OpenImage06Item"));
+    EXPECT_EQ(form->popupMenu(2).deleteItem->objectName(), QStringLiteral("DeleteImage02"));
+
+    const QString path = pictureFile(QStringLiteral("shown.bmp"), 300, 300, pictureColour);
+    dialogs.answerFile(path);
+    form->ImagePopupMenuPopup(7);
+    form->popupMenu(7).openItem->trigger();
+    EXPECT_EQ(form->state.ImageSlots[7].FileName, path);
+    EXPECT_EQ(form->state.PopupSlot, 7);
+
+    form->state.CurrentSlot = 1;
+    form->PageControl1->setActivePage(form->AboutTabSheet);
+    form->popupMenu(7).showItem->trigger();
+    EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+    EXPECT_EQ(form->state.CurrentSlot, 7);
+
+    form->popupMenu(7).deleteItem->trigger();
+    EXPECT_TRUE(form->state.ImageSlots[7].FileName.isEmpty());
+    EXPECT_EQ(form->slotImages[7]->picture().pixel(2, 2), colours::paleYellow);
+}

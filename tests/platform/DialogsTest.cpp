@@ -1,0 +1,292 @@
+#include "DialogsTestSupport.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPrinterSystem.h"
+#include "platform/ScriptedDialogs.h"
+#include "support/FakePrinterSystem.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QFontDialog>
+#include <QListView>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+FileDialogRequest pictureRequest() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Select image file for Tilette 1");
+    request.filters = {QStringLiteral("Bitmaps (*.bmp)"),
+                       QStringLiteral("JPEG Image File (*.jpg *.jpeg)")};
+    request.selectedFilter = 1;
+    request.defaultSuffix = QStringLiteral("bmp");
+    return request;
+}
+
+const FontChoice valueFont{QStringLiteral("Times New Roman"), 35, true, false, colours::black};
+
+// The names the file dialog's list shows for its current folder, once the folder is read.
+QStringList listedNames(QFileDialog* dialog) {
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    if (!model || !view)
+        return names;
+    for (int wait = 0; wait < 300 && view->model()->rowCount(view->rootIndex()) == 0; ++wait)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    const QModelIndex root = view->rootIndex();
+    for (int row = 0; row < view->model()->rowCount(root); ++row)
+        names << view->model()->index(row, 0, root).data().toString();
+    return names;
+}
+
+} // namespace
+
+TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryDialog) {
+    ScriptedDialogs dialogs;
+    FakePrinterSystem printers;
+    dialogs.answerFile(QStringLiteral("/pictures/one.jpg"));
+    dialogs.cancel();
+    dialogs.answerColour(colours::aqua);
+    dialogs.answerFont({QStringLiteral("Arial"), 16, true, true, colours::green});
+    dialogs.answerYes();
+    dialogs.answerNo();
+    dialogs.answerPrinterSetup(true, [](PrinterSystem& system) { system.select(1); });
+    dialogs.answerPrinterSetup(false, [](PrinterSystem& system) { system.select(0); });
+
+    FileDialogRequest saveRequest = pictureRequest();
+    saveRequest.title = QStringLiteral("Save Sheet");
+    saveRequest.confirmOverwrite = true;
+
+    EXPECT_EQ(dialogs.openFile(pictureRequest()), QStringLiteral("/pictures/one.jpg"));
+    EXPECT_EQ(dialogs.saveFile(saveRequest), std::nullopt);
+    EXPECT_EQ(dialogs.chooseColour(colours::red), colours::aqua);
+    // The font dialog has no colour choice: whatever the script says, the colour stays.
+    const FontChoice font = *dialogs.chooseFont(valueFont);
+    EXPECT_EQ(font, (FontChoice{QStringLiteral("Arial"), 16, true, true, colours::black}));
+    dialogs.message(QStringLiteral("File not Saved"));
+    EXPECT_TRUE(dialogs.question(QStringLiteral("Save?"), QStringLiteral("Save it?")));
+    EXPECT_FALSE(dialogs.question(QStringLiteral("End Program?"), QStringLiteral("Sure?")));
+    dialogs.error(QStringLiteral("Disk full"));
+    EXPECT_TRUE(dialogs.printerSetup(printers));
+    EXPECT_EQ(printers.selectedIndex(), 1);
+    // A refused set-up changes nothing, even with a change attached.
+    EXPECT_FALSE(dialogs.printerSetup(printers));
+    EXPECT_EQ(printers.selectedIndex(), 1);
+    EXPECT_EQ(dialogs.remainingAnswers(), 0);
+
+    const std::vector<ShownDialog>& shown = dialogs.shown();
+    ASSERT_EQ(shown.size(), 10u);
+    const DialogKind kinds[] = {
+        DialogKind::OpenFile,     DialogKind::SaveFile,    DialogKind::Colour,   DialogKind::Font,
+        DialogKind::Message,      DialogKind::Question,    DialogKind::Question, DialogKind::Error,
+        DialogKind::PrinterSetup, DialogKind::PrinterSetup};
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i].kind, kinds[i]) << "dialog " << i;
+    EXPECT_EQ(shown[0].title, QStringLiteral("Select image file for Tilette 1"));
+    EXPECT_EQ(shown[0].request.filters, pictureRequest().filters);
+    EXPECT_EQ(shown[1].title, QStringLiteral("Save Sheet"));
+    EXPECT_TRUE(shown[1].request.confirmOverwrite);
+    EXPECT_EQ(shown[2].initialColour, colours::red);
+    EXPECT_EQ(shown[3].initialFont, valueFont);
+    EXPECT_EQ(shown[4].text, QStringLiteral("File not Saved"));
+    EXPECT_EQ(shown[4].title, QtDialogs::applicationTitle);
+    EXPECT_EQ(shown[6].title, QStringLiteral("End Program?"));
+    EXPECT_EQ(shown[6].text, QStringLiteral("Sure?"));
+    EXPECT_EQ(shown[7].title, QStringLiteral("Error"));
+    EXPECT_EQ(shown[7].text, QStringLiteral("Disk full"));
+}
+
+TEST(ScriptedDialogs, DialogOffTheScriptThrows) {
+    ScriptedDialogs dialogs;
+    try {
+        dialogs.openFile(pictureRequest());
+        FAIL() << "a dialog without an answer must throw";
+    } catch (const std::logic_error& failure) {
+        EXPECT_NE(std::string(failure.what()).find("Select image file for Tilette 1"),
+                  std::string::npos)
+            << failure.what();
+    }
+
+    // An answer of the wrong kind is not used up by the dialog that refused it.
+    dialogs.answerColour(colours::white);
+    EXPECT_THROW(dialogs.question(QStringLiteral("Save?"), QStringLiteral("Save it?")),
+                 std::logic_error);
+    EXPECT_EQ(dialogs.remainingAnswers(), 1);
+    EXPECT_EQ(dialogs.chooseColour(colours::black), colours::white);
+
+    // A question has no Cancel button.
+    dialogs.cancel();
+    EXPECT_THROW(dialogs.question(QStringLiteral("Save?"), QStringLiteral("Save it?")),
+                 std::logic_error);
+    EXPECT_EQ(dialogs.saveFile(pictureRequest()), std::nullopt);
+    dialogs.answerYes();
+    EXPECT_THROW(dialogs.saveFile(pictureRequest()), std::logic_error);
+    EXPECT_THROW(dialogs.chooseFont(valueFont), std::logic_error);
+    EXPECT_THROW(dialogs.printerSetup(*std::make_unique<FakePrinterSystem>()), std::logic_error);
+
+    // Messages and errors never need an answer.
+    dialogs.message(QStringLiteral("hello"));
+    dialogs.error(QStringLiteral("oops"));
+    EXPECT_EQ(dialogs.remainingAnswers(), 1);
+}
+
+TEST(QtDialogs, QuestionReturnsTheButtonClicked) {
+    QtDialogs dialogs(nullptr);
+    for (const bool clickYes : {false, true}) {
+        QString seenTitle;
+        QString seenText;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            seenTitle = box->windowTitle();
+            seenText = box->text();
+            box->button(clickYes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        EXPECT_EQ(dialogs.question(QStringLiteral("End Program?"),
+                                   QStringLiteral("Are you sure you, you want to end program?")),
+                  clickYes);
+        EXPECT_EQ(seenTitle, QStringLiteral("End Program?"));
+        EXPECT_EQ(seenText, QStringLiteral("Are you sure you, you want to end program?"));
+    }
+}
+
+TEST(QtDialogs, MessageAndErrorBoxesHaveOneButton) {
+    QtDialogs dialogs(nullptr);
+    struct Seen {
+        QString title;
+        qsizetype buttons = 0;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    } seen;
+    const auto look = [&](QMessageBox* box) {
+        seen = {box->windowTitle(), box->buttons().size(), box->icon()};
+        box->buttons().constFirst()->click();
+    };
+    whenShown<QMessageBox>(look);
+    dialogs.message(QStringLiteral("File not Saved"));
+    EXPECT_EQ(seen.title, QStringLiteral("Ambergate Tilettes Print"));
+    EXPECT_EQ(seen.buttons, 1);
+
+    whenShown<QMessageBox>(look);
+    dialogs.error(QStringLiteral("Disk full"));
+    EXPECT_EQ(seen.title, QStringLiteral("Error"));
+    EXPECT_EQ(seen.buttons, 1);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+}
+
+TEST(QtDialogs, OpenFileListsUpperCaseExtensionsAndReturnsTheChoice) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const char* name : {"IMG_0042.JPG", "holiday.jpeg", "notes.txt", "Scan.BMP"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FileDialogRequest request = pictureRequest();
+    request.folder = folder.path();
+
+    QtDialogs dialogs(nullptr);
+    QStringList listed;
+    QString selectedFilter;
+    QString title;
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        selectedFilter = dialog->selectedNameFilter();
+        listed = listedNames(dialog);
+        dialog->selectFile(folder.filePath(QStringLiteral("IMG_0042.JPG")));
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its accept()
+    });
+    EXPECT_EQ(dialogs.openFile(request), folder.filePath(QStringLiteral("IMG_0042.JPG")));
+    EXPECT_EQ(title, request.title);
+    EXPECT_EQ(selectedFilter, request.filters.at(1));
+    listed.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(listed,
+              (QStringList{QStringLiteral("holiday.jpeg"), QStringLiteral("IMG_0042.JPG")}));
+}
+
+TEST(QtDialogs, FileDialogFollowsTheRequest) {
+    FileDialogRequest request = pictureRequest();
+    request.folder = QDir::tempPath();
+    const auto save = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
+    EXPECT_EQ(save->nameFilters(), request.filters);
+    EXPECT_EQ(save->defaultSuffix(), QStringLiteral("bmp"));
+    EXPECT_EQ(save->directory().absolutePath(), QDir(QDir::tempPath()).absolutePath());
+    EXPECT_TRUE(save->testOption(QFileDialog::DontConfirmOverwrite));
+    request.confirmOverwrite = true;
+    request.folder.clear();
+    const auto confirming = QtDialogs::makeFileDialog(request, QFileDialog::AcceptSave, nullptr);
+    EXPECT_FALSE(confirming->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(confirming->directory().absolutePath(), QDir::current().absolutePath());
+
+    QtDialogs dialogs(nullptr);
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(dialogs.saveFile(request), std::nullopt);
+}
+
+TEST(QtDialogs, ColourDialogStartsAtThePresetAndReturnsTheChoice) {
+    QtDialogs dialogs(nullptr);
+    QColor startedAt;
+    whenShown<QColorDialog>([&](QColorDialog* dialog) {
+        startedAt = dialog->currentColor();
+        dialog->setCurrentColor(QColor(10, 20, 30));
+        dialog->accept();
+    });
+    EXPECT_EQ(dialogs.chooseColour(colours::cream), makeColour(10, 20, 30));
+    EXPECT_EQ(startedAt, QColor(0xFF, 0xFB, 0xF0));
+
+    whenShown<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(dialogs.chooseColour(colours::cream), std::nullopt);
+}
+
+TEST(QtDialogs, FontDialogHidesEffectsAndKeepsTheColour) {
+    QtDialogs dialogs(nullptr);
+    bool effectsVisible = true;
+    QFont startedAt;
+    whenShown<QFontDialog>([&](QFontDialog* dialog) {
+        startedAt = dialog->currentFont();
+        effectsVisible = false;
+        for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+            effectsVisible = effectsVisible || box->isVisibleTo(dialog);
+        QFont chosen(QStringLiteral("Liberation Sans"));
+        chosen.setPointSize(16);
+        chosen.setItalic(true);
+        chosen.setUnderline(true);
+        dialog->setCurrentFont(chosen);
+        dialog->accept();
+    });
+    const FontChoice initial{QStringLiteral("Liberation Serif"), 35, true, false, colours::red};
+    const std::optional<FontChoice> chosen = dialogs.chooseFont(initial);
+    EXPECT_FALSE(effectsVisible);
+    EXPECT_EQ(startedAt.pointSize(), 35);
+    EXPECT_TRUE(startedAt.bold());
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->face, QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(chosen->points, 16);
+    EXPECT_TRUE(chosen->italic);
+    EXPECT_EQ(chosen->colour, colours::red);
+
+    // A font known only by its pixel size is taken at 96 pixels per inch: 47 px is 35 pt.
+    QFont pixelFont(QStringLiteral("Liberation Serif"));
+    pixelFont.setPixelSize(47);
+    EXPECT_EQ(QtDialogs::fontChoiceOf(pixelFont, colours::black).points, 35);
+}
+
+TEST(QtDialogs, PrinterSetupNeedsQtPrinters) {
+    QtDialogs dialogs(nullptr);
+    FakePrinterSystem fake;
+    EXPECT_FALSE(dialogs.printerSetup(fake));
+
+    QtPrinterSystem printers;
+    whenShown<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(dialogs.printerSetup(printers));
+
+    printers.setCopies(3);
+    whenShown<QPrintDialog>([](QPrintDialog* dialog) { dialog->accept(); });
+    EXPECT_TRUE(dialogs.printerSetup(printers));
+    EXPECT_EQ(printers.copies(), 3);
+    EXPECT_GE(printers.selectedIndex(), 0);
+    EXPECT_LT(printers.selectedIndex(), printers.printerNames().size());
+}

@@ -1,0 +1,392 @@
+#include "PictureTestFiles.h"
+
+#include "platform/BmpCodec.h"
+#include "platform/JpegCodec.h"
+#include "platform/PictureFile.h"
+#include "platform/UserError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+
+#include <jpeglib.h>
+// jerror.h needs jpeglib.h first.
+#include <jerror.h>
+
+namespace {
+
+const QString invalidBitmap = "Bitmap image is not valid";
+const std::vector<QRgb> fourColours = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+
+class PictureFileTest : public testing::Test {
+protected:
+    QTemporaryDir folder;
+
+    QString pathOf(const QString& name) const { return folder.filePath(name); }
+
+    QString save(const QByteArray& bytes, const QString& name = "picture.bmp") const {
+        const QString path = pathOf(name);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    QByteArray load(const QString& path) const {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    }
+
+    // The message a read gives, or "decoded" when it succeeds.
+    QString readError(const QByteArray& bytes, const QString& name = "picture.bmp") const {
+        try {
+            readPicture(save(bytes, name));
+            return "decoded";
+        } catch (const UserError& error) {
+            return error.message();
+        }
+    }
+};
+
+// Each digit of `indices` names the palette entry expected at that x.
+void expectRow(const Bitmap& bitmap, int y, const char* indices, const std::vector<QRgb>& palette) {
+    ASSERT_EQ(bitmap.width(), static_cast<int>(std::strlen(indices)));
+    for (int x = 0; indices[x] != '\0'; ++x)
+        EXPECT_EQ(bitmap.image().pixel(x, y), 0xFF000000u | palette[indices[x] - '0'])
+            << "pixel " << x << "," << y;
+}
+
+void expectClose(QRgb actual, QRgb expected, int tolerance) {
+    EXPECT_NEAR(qRed(actual), qRed(expected), tolerance);
+    EXPECT_NEAR(qGreen(actual), qGreen(expected), tolerance);
+    EXPECT_NEAR(qBlue(actual), qBlue(expected), tolerance);
+}
+
+void put16(QByteArray& bytes, int at, int value) {
+    bytes[at] = static_cast<char>(value >> 8); // JPEG is big-endian
+    bytes[at + 1] = static_cast<char>(value & 0xFF);
+}
+
+void putLittle32(QByteArray& bytes, int at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+QString jpegError(int code) { return "JPEG error #" + QString::number(code); }
+
+} // namespace
+
+TEST_F(PictureFileTest, PalettedBitmapsDecodeEveryDepth) {
+    const std::vector<QRgb> two = {0x123456, 0xABCDEF};
+    Bitmap oneBit = readPicture(save(bmpFile({10, 2, 1, 0, 40, two, {}},
+                                             {0xB0, 0x40, 0, 0, 0x0F, 0xC0, 0, 0})));
+    expectRow(oneBit, 1, "1011000001", two); // bottom-up: the first row is the bottom one
+    expectRow(oneBit, 0, "0000111111", two);
+
+    // Three colours used: the file's palette is shorter than the 16 a 4-bit file may have.
+    const std::vector<QRgb> three(fourColours.begin(), fourColours.begin() + 3);
+    Bitmap fourBit = readPicture(save(bmpFile({3, 2, 4, 0, 40, three, {}}, {0x01, 0x20, 0, 0, 0x21, 0x00, 0, 0})));
+    expectRow(fourBit, 1, "012", three);
+    expectRow(fourBit, 0, "210", three);
+
+    Bitmap topDown = readPicture(save(bmpFile({3, -2, 8, 0, 40, fourColours, {}}, {3, 2, 1, 0, 0, 1, 2, 0})));
+    expectRow(topDown, 0, "321", fourColours);
+    expectRow(topDown, 1, "012", fourColours);
+
+    Bitmap core = readPicture(save(bmpFile({2, 1, 1, 0, 12, two, {}}, {0x40, 0, 0, 0})));
+    expectRow(core, 0, "01", two);
+}
+
+TEST_F(PictureFileTest, TrueColourBitmapsDecodeEveryLayout) {
+    Bitmap rgb = readPicture(save(bmpFile({2, 2, 24, 0, 40, {}, {}},
+                                          {0x30, 0x20, 0x10, 0x03, 0x02, 0x01, 0, 0,
+                                           0xFF, 0, 0, 0, 0, 0xFF, 0, 0})));
+    EXPECT_FALSE(rgb.isIndexed());
+    expectRow(rgb, 1, "01", {0x102030, 0x010203});
+    expectRow(rgb, 0, "01", {0x0000FF, 0xFF0000});
+
+    expectRow(readPicture(save(bmpFile({1, 1, 32, 0, 40, {}, {}}, {0x11, 0x22, 0x33, 0}))), 0, "0", {0x332211});
+    expectRow(readPicture(save(bmpFile({1, 1, 24, 0, 124, {}, {}}, {1, 2, 3, 0}))), 0, "0", {0x030201});
+    // Without bit fields 16 bits are 5-5-5; with them 5-6-5 here.
+    expectRow(readPicture(save(bmpFile({1, 1, 16, 0, 40, {}, {}}, {0x00, 0x7C, 0, 0}))), 0, "0", {0xFF0000});
+    expectRow(readPicture(save(bmpFile({2, 1, 16, 3, 40, {}, {0xF800, 0x07E0, 0x001F}},
+                                       {0x00, 0xF8, 0xE0, 0x07}))),
+              0, "01", {0xFF0000, 0x00FF00});
+    expectRow(readPicture(save(bmpFile({1, 1, 32, 3, 108, {}, {0xFF00, 0xFF0000, 0xFF000000}},
+                                       {0x00, 0x11, 0x22, 0x33}))),
+              0, "0", {0x112233});
+}
+
+TEST_F(PictureFileTest, RunLengthBitmapsDecode) {
+    const std::vector<std::uint8_t> rle8 = {
+        3, 1, 1, 2, 0, 0,                   // bottom row: "1112", end of line
+        0, 2, 1, 0, 0, 3, 2, 3, 1, 0, 0, 0, // skip one, absolute "231" with its pad byte
+        0, 2, 2, 0, 2, 3, 0, 1};            // skip two, "33", end of bitmap
+    Bitmap eight = readPicture(save(bmpFile({4, 3, 8, 1, 40, fourColours, {}}, rle8)));
+    expectRow(eight, 0, "0033", fourColours);
+    expectRow(eight, 1, "0231", fourColours);
+    expectRow(eight, 2, "1112", fourColours);
+
+    // A delta that moves down keeps the column.
+    Bitmap delta = readPicture(save(bmpFile({4, 2, 8, 1, 40, fourColours, {}}, {2, 1, 0, 2, 0, 1, 2, 2, 0, 1})));
+    expectRow(delta, 0, "0022", fourColours);
+    expectRow(delta, 1, "1100", fourColours);
+
+    // Nibbles alternate in a run; the absolute run of five takes three bytes and one pad byte.
+    const std::vector<std::uint8_t> rle4 = {5, 0x12, 0, 0, 0, 5, 0x21, 0x01, 0x20, 0, 0, 1};
+    Bitmap four = readPicture(save(bmpFile({5, 2, 4, 2, 40, fourColours, {}}, rle4)));
+    expectRow(four, 0, "21012", fourColours);
+    expectRow(four, 1, "12121", fourColours);
+}
+
+TEST_F(PictureFileTest, MalformedBitmapsAreRefused) {
+    const QByteArray good = bmpFile({2, 2, 24, 0, 40, {}, {}}, std::vector<std::uint8_t>(16, 7));
+    ASSERT_EQ(readError(good), "decoded");
+    // Every cut before the last row's padding loses pixels or header.
+    for (qsizetype length = 0; length < good.size() - 2; ++length)
+        EXPECT_EQ(readError(good.left(length)), invalidBitmap) << "cut at " << length;
+
+    auto patched = [&](int at, std::uint32_t value, int bytes = 4) {
+        QByteArray copy = good;
+        for (int i = 0; i < bytes; ++i)
+            copy[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        return readError(copy);
+    };
+    EXPECT_EQ(patched(14, 50), invalidBitmap);        // header size
+    EXPECT_EQ(patched(28, 7, 2), invalidBitmap);      // bit count
+    EXPECT_EQ(patched(30, 9), invalidBitmap);         // compression
+    EXPECT_EQ(patched(30, 1), invalidBitmap);         // RLE8 with 24 bits
+    EXPECT_EQ(patched(10, 1000), invalidBitmap);      // pixels past the end
+    EXPECT_EQ(patched(18, 0), invalidBitmap);         // no width
+    EXPECT_EQ(patched(22, 0), invalidBitmap);         // no height
+    EXPECT_EQ(patched(18, 0xFFFFFFFB), invalidBitmap); // negative width
+    EXPECT_EQ(patched(18, 30001), invalidBitmap);
+
+    QByteArray huge = good;
+    putLittle32(huge, 18, 100000);
+    putLittle32(huge, 22, 100000);
+    EXPECT_EQ(readError(huge), invalidBitmap);
+
+    QByteArray shortPalette = bmpFile({3, 1, 8, 0, 40, fourColours, {}}, {0, 1, 2, 0});
+    putLittle32(shortPalette, 46, 200);
+    EXPECT_EQ(readError(shortPalette), invalidBitmap);
+
+    auto rle8 = [&](const std::vector<std::uint8_t>& data, int height = 2) {
+        return readError(bmpFile({4, height, 8, 1, 40, fourColours, {}}, data));
+    };
+    EXPECT_EQ(rle8({5, 1, 0, 1}), invalidBitmap);                      // run past the row
+    EXPECT_EQ(rle8({0, 5, 1, 1, 1, 1, 1, 0, 0, 1}), invalidBitmap);    // absolute run past the row
+    EXPECT_EQ(rle8({0, 2, 5, 0, 0, 1}), invalidBitmap);                // delta past the row
+    EXPECT_EQ(rle8({0, 0, 0, 0, 1, 1, 0, 1}), invalidBitmap);          // pixels below the last row
+    EXPECT_EQ(rle8({0, 3, 1, 2}), invalidBitmap);                      // absolute run cut short
+    EXPECT_EQ(rle8({4, 1, 0, 0, 4, 2, 0, 0}), "decoded");              // every row given, no end mark
+    EXPECT_EQ(readError(bmpFile({4, -2, 8, 1, 40, fourColours, {}}, {4, 1, 0, 1})), invalidBitmap);
+}
+
+TEST_F(PictureFileTest, DamagedFilesNeverCrashTheDecoders) {
+    std::mt19937 random(1234);
+    const QByteArray rle = bmpFile({4, 3, 8, 1, 40, fourColours, {}}, {3, 1, 1, 2, 0, 0, 0, 3, 2, 3, 1, 0, 0, 1});
+    const QByteArray jpeg = encodeJpeg(Bitmap(40, 30, 0x336699), 90);
+    for (const QByteArray& original : {rle, jpeg}) {
+        for (int round = 0; round < 300; ++round) {
+            QByteArray damaged = original;
+            for (int i = 0; i < 4; ++i)
+                damaged[random() % damaged.size()] = static_cast<char>(random());
+            try {
+                const Bitmap bitmap = original.startsWith("BM") ? decodeBmp(damaged)
+                                                                : decodeJpeg(damaged, 0, 0).bitmap;
+                EXPECT_FALSE(bitmap.isEmpty());
+            } catch (const UserError&) {
+            }
+        }
+    }
+}
+
+TEST_F(PictureFileTest, JpegRoundTripKeepsSizeAndColours) {
+    const QRgb colours[4] = {0xC81E28, 0x14B45A, 0x2040E0, 0xF0F0A0};
+    Bitmap original(32, 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            original.image().setPixel(x, y, 0xFF000000u | colours[(y / 16) * 2 + x / 16]);
+    const QString path = pathOf("round.jpg");
+    writeJpegFile(path, original);
+
+    const Bitmap decoded = readPicture(path);
+    ASSERT_EQ(decoded.width(), 32);
+    ASSERT_EQ(decoded.height(), 32);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            if (x % 16 >= 3 && x % 16 <= 12 && y % 16 >= 3 && y % 16 <= 12) // away from colour edges
+                expectClose(decoded.image().pixel(x, y), colours[(y / 16) * 2 + x / 16], 8);
+
+    // Baseline (SOF0), three components, and quality 100 makes every quantiser step 1.
+    const QByteArray bytes = load(path);
+    const qsizetype frame = bytes.indexOf("\xFF\xC0");
+    ASSERT_GT(frame, 0);
+    EXPECT_EQ(bytes.indexOf("\xFF\xC2"), -1);
+    EXPECT_EQ(bytes[frame + 9], 3);
+    const qsizetype table = bytes.indexOf("\xFF\xDB");
+    ASSERT_GT(table, 0);
+    for (int i = 0; i < 64; ++i)
+        EXPECT_EQ(bytes[table + 5 + i], 1);
+    writeJpegFile(path, original, 50);
+    const QByteArray coarser = load(path);
+    EXPECT_NE(coarser[coarser.indexOf("\xFF\xDB") + 5], 1);
+}
+
+TEST_F(PictureFileTest, GreyAndInkJpegsDecodeToColour) {
+    const QByteArray grey = libjpegFile(16, 8, JCS_GRAYSCALE, 1, false,
+                                        [](int x, int, std::uint8_t* s) { s[0] = static_cast<std::uint8_t>(x * 16); });
+    const Bitmap greyBitmap = readPicture(save(grey, "grey.jpg"));
+    ASSERT_EQ(greyBitmap.width(), 16);
+    for (int x = 0; x < 16; ++x)
+        expectClose(greyBitmap.image().pixel(x, 4), qRgb(x * 16, x * 16, x * 16), 4);
+
+    // Pure red is cyan-free, full magenta and yellow, no black. Adobe files store inks inverted.
+    for (bool adobe : {true, false}) {
+        const QByteArray inks = libjpegFile(16, 16, JCS_CMYK, 4, adobe, [adobe](int, int, std::uint8_t* s) {
+            const std::uint8_t red[4] = {0, 255, 255, 0};
+            for (int i = 0; i < 4; ++i)
+                s[i] = adobe ? 255 - red[i] : red[i];
+        });
+        const Bitmap inkBitmap = readPicture(save(inks, "inks.jpg"));
+        expectClose(inkBitmap.image().pixel(8, 8), 0xFF0000, 4);
+    }
+}
+
+TEST_F(PictureFileTest, ReducedJpegsKeepAtLeastTheSizeAsked) {
+    const QString path = pathOf("big.jpg");
+    writeJpegFile(path, Bitmap(801, 601, 0x808080));
+    auto expectSizes = [&](int minWidth, int minHeight, int width, int height) {
+        const DecodedPicture picture = readPictureReduced(path, minWidth, minHeight);
+        EXPECT_EQ(picture.bitmap.width(), width);
+        EXPECT_EQ(picture.bitmap.height(), height);
+        EXPECT_EQ(picture.fullWidth, 801);
+        EXPECT_EQ(picture.fullHeight, 601);
+    };
+    expectSizes(100, 75, 101, 76); // 1/8, rounded up
+    expectSizes(150, 100, 201, 151);
+    expectSizes(350, 350, 801, 601); // a half would be 401 x 301
+    expectSizes(2000, 10, 801, 601);
+
+    const QString bitmapPath = save(bmpFile({2, 2, 24, 0, 40, {}, {}}, std::vector<std::uint8_t>(16, 0)));
+    const DecodedPicture whole = readPictureReduced(bitmapPath, 1, 1);
+    EXPECT_EQ(whole.bitmap.width(), 2);
+    EXPECT_EQ(whole.fullHeight, 2);
+}
+
+TEST_F(PictureFileTest, DamagedAndOversizedJpegsGiveTheDecoderError) {
+    const QByteArray good = encodeJpeg(Bitmap(64, 64, 0x2080C0), 100);
+    const Bitmap cut = readPicture(save(good.left(good.size() * 6 / 10), "cut.jpg"));
+    EXPECT_EQ(cut.width(), 64); // a file cut short still gives its picture
+    EXPECT_TRUE(readError(good.left(20), "head.jpg").startsWith("JPEG error #"));
+    EXPECT_TRUE(readError(QByteArray("\xFF\xD8\xFF") + QByteArray(200, 'x'), "junk.jpg").startsWith("JPEG error #"));
+
+    const qsizetype frame = good.indexOf("\xFF\xC0");
+    auto withSize = [&](int width, int height) {
+        QByteArray copy = good;
+        put16(copy, static_cast<int>(frame) + 5, height);
+        put16(copy, static_cast<int>(frame) + 7, width);
+        return readError(copy, "size.jpg");
+    };
+    EXPECT_EQ(withSize(40000, 40000), jpegError(JERR_IMAGE_TOO_BIG));
+    EXPECT_EQ(withSize(20000, 20000), jpegError(JERR_IMAGE_TOO_BIG)); // 400 megapixels
+    EXPECT_EQ(withSize(64, 0), jpegError(JERR_EMPTY_IMAGE));
+}
+
+TEST_F(PictureFileTest, ContentDecidesTheKindAndOnlyTheNameBreaksTies) {
+    const QByteArray bitmap = bmpFile({1, 1, 24, 0, 40, {}, {}}, {1, 2, 3, 0});
+    const QByteArray jpeg = encodeJpeg(Bitmap(8, 8), 100);
+    EXPECT_EQ(readPicture(save(bitmap, "x.JPG")).image().pixel(0, 0), 0xFF030201u);
+    EXPECT_EQ(readPicture(save(jpeg, "x.bmp")).width(), 8);
+    EXPECT_EQ(readPicture(save(bitmap, "pics.jpegs/a.bmp")).width(), 1);
+
+    const QByteArray noise("Xq9\x01\x7f random bytes, neither kind");
+    EXPECT_TRUE(readError(noise, "a.jpg").startsWith("JPEG error #"));
+    EXPECT_TRUE(readError(noise, "A.JPEG").startsWith("JPEG error #"));
+    EXPECT_EQ(readError(noise, "a.bmp"), invalidBitmap);
+    EXPECT_EQ(readError(noise, "pics.jpegs/a.bmp"), invalidBitmap); // folders do not count
+    EXPECT_EQ(readError(QByteArray(), "empty.bmp"), invalidBitmap);
+}
+
+TEST_F(PictureFileTest, UnreadableFilesGiveTheOpenMessage) {
+    const QString missing = pathOf("missing.bmp");
+    auto messageOf = [](const QString& path) {
+        try {
+            readPicture(path);
+        } catch (const UserError& error) {
+            return error.message();
+        }
+        return QString("decoded");
+    };
+    EXPECT_EQ(messageOf(missing), "Cannot open file \"" + missing + "\". " + std::strerror(ENOENT));
+    EXPECT_EQ(messageOf(folder.path()), "Cannot open file \"" + folder.path() + "\". " + std::strerror(EISDIR));
+}
+
+TEST_F(PictureFileTest, BitmapFilesWriteBottomUpIn24And8Bits) {
+    Bitmap colour(5, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            colour.setPixel(x, y, makeColour(x * 50, y * 100, 255 - x * 40));
+    const QString colourPath = pathOf("colour.bmp");
+    writeBitmapFile(colourPath, colour);
+    const QByteArray bytes = load(colourPath);
+    ASSERT_EQ(bytes.size(), 54 + 16 * 3); // 15 bytes a row padded to 16
+    EXPECT_EQ(bytes[28], 24);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[54]), 255); // bottom-left pixel, blue first
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[55]), 200);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[56]), 0);
+    const QImage byQt(colourPath, "BMP");
+    const Bitmap byUs = readPicture(colourPath);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(byQt.pixel(x, y), colour.image().pixel(x, y));
+            EXPECT_EQ(byUs.pixel(x, y), colour.pixel(x, y));
+        }
+
+    Bitmap indexed = Bitmap::indexed(3, 2, {colours::red, colours::green, colours::aqua});
+    indexed.setPixelIndex(0, 0, 2);
+    indexed.setPixelIndex(2, 1, 1);
+    const QString indexedPath = pathOf("indexed.bmp");
+    writeBitmapFile(indexedPath, indexed);
+    const QByteArray indexedBytes = load(indexedPath);
+    ASSERT_EQ(indexedBytes.size(), 54 + 1024 + 4 * 2);
+    EXPECT_EQ(indexedBytes[28], 8);
+    const QImage indexedByQt(indexedPath, "BMP");
+    ASSERT_EQ(indexedByQt.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(indexedByQt.pixelIndex(0, 0), 2);
+    EXPECT_EQ(indexedByQt.pixelIndex(2, 1), 1);
+    const Bitmap indexedByUs = readPicture(indexedPath);
+    EXPECT_EQ(indexedByUs.pixel(0, 0), colours::aqua);
+    EXPECT_EQ(indexedByUs.pixel(2, 1), colours::green);
+    EXPECT_EQ(indexedByUs.pixel(1, 1), colours::red);
+}
+
+TEST_F(PictureFileTest, WritingWhereNoFileCanBeMadeThrows) {
+    const QString nowhere = pathOf("no/such/folder/out");
+    const QString reason = std::strerror(ENOENT);
+    try {
+        writeBitmapFile(nowhere + ".bmp", Bitmap(2, 2));
+        FAIL() << "no error";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.message(), "Cannot create file \"" + nowhere + ".bmp\". " + reason);
+    }
+    try {
+        writeJpegFile(nowhere + ".jpg", Bitmap(2, 2));
+        FAIL() << "no error";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.message(), "Cannot create file \"" + nowhere + ".jpg\". " + reason);
+    }
+    EXPECT_THROW(writeBitmapFile(pathOf("empty.bmp"), Bitmap()), UserError);
+    EXPECT_THROW(writeJpegFile(pathOf("empty.jpg"), Bitmap()), UserError);
+}

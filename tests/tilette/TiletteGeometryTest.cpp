@@ -1,0 +1,178 @@
+#include "tilette/TiletteGeometry.h"
+#include "tilette/FormatInches.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+
+namespace {
+// A printable area of 1600 x 2100 tilette units (8 x 10.5 inches at 600 dpi).
+PrinterMetrics letterPrinter() {
+    PrinterMetrics metrics;
+    metrics.PageWidth = 4800;
+    metrics.PageHeight = 6300;
+    metrics.PixelsPerInchX = 600;
+    metrics.PixelsPerInchY = 600;
+    return metrics;
+}
+
+GeometrySettings automatic(int across) {
+    GeometrySettings settings;
+    settings.numberAcross = across;
+    return settings;
+}
+} // namespace
+
+TEST(FormatInches, PadsToThreeDigitsAndPlacesThePoint) {
+    EXPECT_EQ(FormatInches(175), "1.75");
+    EXPECT_EQ(FormatInches(50), "0.50");
+    EXPECT_EQ(FormatInches(500), "5.00");
+    EXPECT_EQ(FormatInches(1000), "10.00");
+    EXPECT_EQ(FormatInches(99), "0.99");
+    EXPECT_EQ(FormatInches(100), "1.00");
+    EXPECT_EQ(FormatInches(5), "0.05");
+    EXPECT_EQ(FormatInches(0), "0.00");
+    EXPECT_EQ(FormatInches(-50), "-0.50");
+    EXPECT_EQ(FormatInches(-5), "-0.05");
+    EXPECT_EQ(FormatInches(INT_MIN), "-21474836.48");
+}
+
+TEST(TiletteGeometry, AutomaticSquareTilettes) {
+    const auto geometry = computeTiletteGeometry(letterPrinter(), automatic(5));
+    ASSERT_TRUE(geometry);
+    EXPECT_EQ(geometry->tiletteWidth, 320); // 1600 / 5
+    EXPECT_EQ(geometry->tiletteHeight, 320);
+    EXPECT_EQ(geometry->widthPosition, 160);
+    EXPECT_EQ(geometry->heightPosition, 160);
+    EXPECT_EQ(geometry->tilettesAcross, 5);
+    EXPECT_EQ(geometry->tilettesDown, 6); // 2100 / 320
+    EXPECT_EQ(geometry->widthText, "1.60");
+    EXPECT_EQ(geometry->heightText, "1.60");
+
+    const auto counts = computeTiletteCounts(letterPrinter(), 0, 0, 320, 320);
+    ASSERT_TRUE(counts);
+    EXPECT_EQ(counts->sizeText, "Tilette Size -- Width = 1.60 Height = 1.60");
+    EXPECT_EQ(counts->countText, "Tilettes Down = 6 Across = 5");
+}
+
+TEST(TiletteGeometry, PerforationMarginsNarrowTheTilettes) {
+    GeometrySettings settings = automatic(5);
+    settings.perforationMarginX = 9;
+    settings.perforationMarginY = 11;
+    const auto geometry = computeTiletteGeometry(letterPrinter(), settings);
+    ASSERT_TRUE(geometry);
+    EXPECT_EQ(geometry->tiletteWidth, 316); // (1600 - 18) / 5
+    EXPECT_EQ(geometry->tiletteHeight, 316);
+
+    const auto counts = computeTiletteCounts(letterPrinter(), 9, 11, 316, 316);
+    ASSERT_TRUE(counts);
+    EXPECT_EQ(counts->tilettesDown, 6);   // (2100 - 22) / 316
+    EXPECT_EQ(counts->tilettesAcross, 5); // (1600 - 18) / 316
+}
+
+TEST(TiletteGeometry, AutomaticWidthIsEvenButHeightIsNot) {
+    const auto three = computeTiletteGeometry(letterPrinter(), automatic(3));
+    ASSERT_TRUE(three);
+    EXPECT_EQ(three->widthPosition, 266); // 533 / 2
+    EXPECT_EQ(three->tiletteWidth, 532);
+    EXPECT_EQ(three->tiletteHeight, 533);
+    EXPECT_EQ(three->heightText, "2.66");
+
+    GeometrySettings landscape = automatic(5);
+    landscape.slot1Used = true;
+    landscape.slot1Ratio = 750; // a 400 x 300 picture
+    const auto wide = computeTiletteGeometry(letterPrinter(), landscape);
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->tiletteWidth, 320);
+    EXPECT_EQ(wide->tiletteHeight, 252); // 270 * 750 / 1000 + 50
+    EXPECT_EQ(wide->tilettesDown, 8);    // 2100 / 252
+
+    landscape.slot1Ratio = 755;
+    const auto odd = computeTiletteGeometry(letterPrinter(), landscape);
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->tiletteHeight, 253); // 203850 / 1000 + 50
+    EXPECT_EQ(odd->heightPosition, 126);
+    EXPECT_EQ(odd->heightText, "1.26");
+
+    // A picture's ratio counts only while slot 1 holds it.
+    landscape.slot1Used = false;
+    EXPECT_EQ(computeTiletteGeometry(letterPrinter(), landscape)->tiletteHeight, 320);
+}
+
+TEST(TiletteGeometry, ClampedPositionsChangeTheCountAcross) {
+    PrinterMetrics wide = letterPrinter();
+    wide.PageWidth = 10200; // printable width 3400
+    const auto big = computeTiletteGeometry(wide, automatic(3));
+    ASSERT_TRUE(big);
+    EXPECT_EQ(big->widthPosition, 500); // 1133 / 2 clamped
+    EXPECT_EQ(big->tiletteWidth, 1000);
+    EXPECT_EQ(big->tiletteHeight, 1133);
+    EXPECT_EQ(big->heightPosition, 500);
+    EXPECT_EQ(big->heightText, "5.66");
+    EXPECT_EQ(computeTiletteCounts(wide, 0, 0, 1000, 1133)->tilettesAcross, 3);
+
+    PrinterMetrics narrow = letterPrinter();
+    narrow.PageWidth = 720; // printable width 240
+    const auto small = computeTiletteGeometry(narrow, automatic(3));
+    ASSERT_TRUE(small);
+    EXPECT_EQ(small->widthPosition, 50); // 80 / 2 clamped up
+    EXPECT_EQ(small->tiletteWidth, 100);
+    EXPECT_EQ(small->tiletteHeight, 80);
+    EXPECT_EQ(computeTiletteCounts(narrow, 0, 0, 100, 80)->tilettesAcross, 2); // fewer than 3
+
+    EXPECT_EQ(clampPosition(49), 50);
+    EXPECT_EQ(clampPosition(50), 50);
+    EXPECT_EQ(clampPosition(500), 500);
+    EXPECT_EQ(clampPosition(501), 500);
+    EXPECT_EQ(clampPosition(-3000), 50);
+}
+
+TEST(TiletteGeometry, OverrideTakesTheUpDownPositions) {
+    GeometrySettings settings = automatic(5);
+    settings.sizeOverride = true;
+    settings.slot1Used = true;
+    settings.slot1Ratio = 750;
+    settings.widthPosition = 175;
+    settings.heightPosition = 50;
+
+    const auto withRatio = computeTiletteGeometry(letterPrinter(), settings);
+    ASSERT_TRUE(withRatio);
+    EXPECT_EQ(withRatio->tiletteWidth, 350);
+    EXPECT_EQ(withRatio->tiletteHeight, 262); // 175 * 750 / 1000 * 2
+    EXPECT_EQ(withRatio->widthText, "1.75");
+    EXPECT_EQ(withRatio->heightText, "1.31");
+    EXPECT_EQ(withRatio->heightPosition, 50); // untouched by the ratio
+    EXPECT_EQ(withRatio->tilettesAcross, 4);  // 1600 / 350
+    EXPECT_EQ(withRatio->tilettesDown, 8);    // 2100 / 262
+
+    settings.keepRatio = false;
+    const auto free = computeTiletteGeometry(letterPrinter(), settings);
+    ASSERT_TRUE(free);
+    EXPECT_EQ(free->tiletteWidth, 350);
+    EXPECT_EQ(free->tiletteHeight, 100);
+    EXPECT_EQ(free->heightText, "0.50");
+    EXPECT_EQ(free->tilettesDown, 21);
+}
+
+TEST(TiletteGeometry, NoResolutionOrNoSizeKeepsThePreviousGeometry) {
+    PrinterMetrics none = letterPrinter();
+    none.PixelsPerInchX = 0;
+    EXPECT_FALSE(computeTiletteGeometry(none, automatic(5)));
+    EXPECT_FALSE(computeTiletteCounts(none, 0, 0, 320, 320));
+    none = letterPrinter();
+    none.PixelsPerInchY = 0;
+    EXPECT_FALSE(computeTiletteGeometry(none, automatic(5)));
+    EXPECT_FALSE(computeTiletteCounts(none, 0, 0, 320, 320));
+
+    EXPECT_FALSE(computeTiletteCounts(letterPrinter(), 0, 0, 0, 320));
+    EXPECT_FALSE(computeTiletteCounts(letterPrinter(), 0, 0, 320, -2));
+    EXPECT_FALSE(computeTiletteGeometry(letterPrinter(), automatic(0)));
+
+    PrinterMetrics tiny = letterPrinter();
+    tiny.PageWidth = 6; // printable width 2: nothing fits
+    EXPECT_FALSE(computeTiletteGeometry(tiny, automatic(3)));
+
+    GeometrySettings flat = automatic(5);
+    flat.sizeOverride = true;
+    flat.slot1Ratio = 2; // a very wide picture: 175 * 2 / 1000 = 0
+    EXPECT_FALSE(computeTiletteGeometry(letterPrinter(), flat));
+}
