@@ -270,6 +270,7 @@ private:
     void buildHiddenAndColorPages();
     void buildPopupMenus();
     void buildDialogPresets();
+    void fitLabelsToTheirText();
     void connectHandlers();
     void setLockableControlsEnabled(bool enabled);
     void showSlotThumbnail(int slot, const Bitmap& picture);

@@ -3,11 +3,13 @@
 #include "platform/PictureLimits.h"
 #include "platform/UserError.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -23,11 +25,13 @@ constexpr int fileHeaderSize = 14;
 constexpr int coreHeaderSize = 12;
 constexpr int infoHeaderSize = 40;
 
-[[noreturn]] void refuse() { throw UserError(QStringLiteral("Bitmap image is not valid")); }
+[[noreturn]] void refuse() {
+    throw UserError(QStringLiteral("Bitmap image is not valid"));
+}
 
 // Every read of the file goes through here, so a lying header can never reach past its end.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(const QByteArray& data)
         : bytes_(reinterpret_cast<const std::uint8_t*>(data.constData())), size_(data.size()) {}
 
@@ -47,7 +51,7 @@ public:
         return bytes_ + offset;
     }
 
-private:
+  private:
     const std::uint8_t* bytes_;
     qint64 size_;
 };
@@ -85,8 +89,8 @@ struct Header {
 bool validCombination(int bitCount, std::uint32_t compression) {
     switch (compression) {
     case uncompressed:
-        return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
-               bitCount == 32;
+        return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
+               bitCount == 24 || bitCount == 32;
     case runLength8:
         return bitCount == 8;
     case runLength4:
@@ -103,7 +107,8 @@ void readChannels(const ByteReader& file, Header& header) {
     if (header.compression == bitFields || header.compression == alphaBitFields) {
         // Same place for the 40-byte header (masks follow it) and the larger ones (masks inside).
         const qint64 at = fileHeaderSize + infoHeaderSize;
-        header.channels = {Channel(file.u32(at)), Channel(file.u32(at + 4)), Channel(file.u32(at + 8))};
+        header.channels = {Channel(file.u32(at)), Channel(file.u32(at + 4)),
+                           Channel(file.u32(at + 8))};
     } else if (header.bitCount == 16) {
         header.channels = {Channel(0x7C00), Channel(0x03E0), Channel(0x001F)};
     } else {
@@ -116,7 +121,8 @@ void readPalette(const ByteReader& file, qint64 start, qint64 entrySize, qint64 
     if (header.bitCount > 8)
         return;
     const qint64 allColours = qint64(1) << header.bitCount;
-    const qint64 colours = declaredColours == 0 ? allColours : std::min(declaredColours, allColours);
+    const qint64 colours =
+        declaredColours == 0 ? allColours : std::min(declaredColours, allColours);
     if (start + colours * entrySize > header.pixelOffset)
         refuse();
     const std::uint8_t* entries = file.span(start, colours * entrySize);
@@ -233,7 +239,7 @@ QImage decodeUncompressed(const ByteReader& file, const Header& header) {
 // Expands RLE4/RLE8 data into one palette index per pixel, rows in file order (bottom row first).
 // Pixels the data skips keep index 0.
 class RunLengthDecoder {
-public:
+  public:
     RunLengthDecoder(const ByteReader& file, const Header& header)
         : file_(file), width_(header.width), height_(header.height),
           fourBit_(header.compression == runLength4), position_(header.pixelOffset),
@@ -260,7 +266,7 @@ public:
         return std::move(indices_);
     }
 
-private:
+  private:
     int next() { return file_.byte(position_++); }
 
     void put(int index) {
@@ -382,9 +388,9 @@ void writeRow(char* target, const QImage& image, int y, bool indexed) {
 Bitmap decodeBmp(const QByteArray& file) {
     const ByteReader reader(file);
     const Header header = readHeader(reader);
-    const bool compressed =
-        header.compression == runLength8 || header.compression == runLength4;
-    return Bitmap(compressed ? decodeRunLength(reader, header) : decodeUncompressed(reader, header));
+    const bool compressed = header.compression == runLength8 || header.compression == runLength4;
+    return Bitmap(compressed ? decodeRunLength(reader, header)
+                             : decodeUncompressed(reader, header));
 }
 
 QByteArray encodeBmp(const Bitmap& bitmap) {

@@ -26,7 +26,9 @@ struct ErrorTrap {
     std::jmp_buf jump;
 };
 
-void jumpToTrap(j_common_ptr info) { std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1); }
+void jumpToTrap(j_common_ptr info) {
+    std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1);
+}
 
 // Warnings, such as a file cut short, are not failures: libjpeg goes on and fills what is missing
 // with grey, which is more use to the user than no picture at all.
@@ -39,7 +41,9 @@ jpeg_error_mgr* installTrap(ErrorTrap& trap) {
     return &trap.manager;
 }
 
-UserError jpegError(int code) { return UserError(QStringLiteral("JPEG error #") + QString::number(code)); }
+UserError jpegError(int code) {
+    return UserError(QStringLiteral("JPEG error #") + QString::number(code));
+}
 
 // QImage's RGB32 pixels are 0xffRRGGBB words, so libjpeg can write them directly.
 J_COLOR_SPACE rgb32ColourSpace() {
@@ -64,7 +68,9 @@ struct Decompression {
     }
 };
 
-bool isInkColourSpace(J_COLOR_SPACE space) { return space == JCS_CMYK || space == JCS_YCCK; }
+bool isInkColourSpace(J_COLOR_SPACE space) {
+    return space == JCS_CMYK || space == JCS_YCCK;
+}
 
 // The smallest DCT scale that still covers the size asked for.
 void chooseScale(jpeg_decompress_struct& info, int minWidth, int minHeight) {
@@ -82,7 +88,8 @@ void chooseScale(jpeg_decompress_struct& info, int minWidth, int minHeight) {
 // Adobe's CMYK JPEGs store the inks inverted (255 means no ink); others store them plainly.
 void inkToRgb(const JSAMPLE* inks, QRgb* target, int width, bool inverted) {
     for (int x = 0; x < width; ++x) {
-        int cyan = inks[4 * x], magenta = inks[4 * x + 1], yellow = inks[4 * x + 2], black = inks[4 * x + 3];
+        int cyan = inks[4 * x], magenta = inks[4 * x + 1], yellow = inks[4 * x + 2],
+            black = inks[4 * x + 3];
         if (!inverted) {
             cyan = 255 - cyan;
             magenta = 255 - magenta;
@@ -127,7 +134,8 @@ void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int min
         ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, static_cast<int>(largestPictureSide));
     result.fullWidth = static_cast<int>(d.info.image_width);
     result.fullHeight = static_cast<int>(d.info.image_height);
-    d.info.out_color_space = isInkColourSpace(d.info.jpeg_color_space) ? JCS_CMYK : rgb32ColourSpace();
+    d.info.out_color_space =
+        isInkColourSpace(d.info.jpeg_color_space) ? JCS_CMYK : rgb32ColourSpace();
     chooseScale(d.info, minWidth, minHeight);
     jpeg_start_decompress(&d.info);
     result.bitmap = Bitmap(blankImage(d.info.output_width, d.info.output_height));

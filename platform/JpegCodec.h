@@ -7,8 +7,8 @@
 // JPEG data held in memory, through libjpeg. Failures throw UserError("JPEG error #<code>") with
 // libjpeg's own message code.
 
-// Decodes at the smallest of the scales 1/8, 1/4, 1/2 that still gives at least minWidth x minHeight
-// pixels, else at full size.
+// Decodes at the smallest of the scales 1/8, 1/4, 1/2 that still gives at least minWidth x
+// minHeight pixels, else at full size.
 DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight);
 
 // A baseline, three-component colour JPEG at the given quality (1 to 100).

@@ -20,7 +20,9 @@ namespace {
 // Pictures are read whole into memory; anything bigger than this is not a picture we can use.
 constexpr qint64 largestPictureFile = qint64(1) << 30;
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 UserError cannotOpen(const QString& path, int error) {
     return UserError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, systemReason(error)));
@@ -31,7 +33,7 @@ UserError cannotCreate(const QString& path, const QString& reason) {
 }
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int descriptor) : descriptor_(descriptor) {}
     ~FileDescriptor() {
         if (descriptor_ >= 0)
@@ -49,7 +51,7 @@ public:
         return result;
     }
 
-private:
+  private:
     int descriptor_;
 };
 
@@ -81,8 +83,8 @@ QByteArray readWholeFile(const QString& path) {
 }
 
 void writeWholeFile(const QString& path, const QByteArray& data) {
-    FileDescriptor file(
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    FileDescriptor file(::open(QFile::encodeName(path).constData(),
+                               O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     if (!file.isOpen())
         throw cannotCreate(path, systemReason(errno));
     qsizetype done = 0;
@@ -110,7 +112,9 @@ bool isJpeg(const QString& path, const QByteArray& data) {
 
 } // namespace
 
-Bitmap readPicture(const QString& path) { return readPictureReduced(path, INT_MAX, INT_MAX).bitmap; }
+Bitmap readPicture(const QString& path) {
+    return readPictureReduced(path, INT_MAX, INT_MAX).bitmap;
+}
 
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight) {
     const QByteArray data = readWholeFile(path);
@@ -126,7 +130,8 @@ DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeig
 void writeBitmapFile(const QString& path, const Bitmap& bitmap) {
     const QByteArray data = encodeBmp(bitmap);
     if (data.isEmpty())
-        throw cannotCreate(path, QStringLiteral("The picture is empty or too large for a bitmap file."));
+        throw cannotCreate(path,
+                           QStringLiteral("The picture is empty or too large for a bitmap file."));
     writeWholeFile(path, data);
 }
 

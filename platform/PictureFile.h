@@ -5,22 +5,25 @@
 #include <QString>
 
 struct DecodedPicture {
-    Bitmap bitmap;      // possibly reduced (see readPictureReduced)
-    int fullWidth = 0;  // the picture's own pixel size, from its header
+    Bitmap bitmap;     // possibly reduced (see readPictureReduced)
+    int fullWidth = 0; // the picture's own pixel size, from its header
     int fullHeight = 0;
 };
 
 // Decodes a picture file into a true-colour bitmap. Throws UserError with the user's message.
 Bitmap readPicture(const QString& path);
 
-// Like readPicture, but a JPEG may be decoded reduced by libjpeg's DCT scaling (scale 1/2, 1/4, 1/8)
-// as long as the result is still at least minWidth x minHeight pixels (or the full size when smaller).
-// Bitmaps are always decoded whole. Used where the picture is only drawn small (the 350-pixel tilette).
+// Like readPicture, but a JPEG may be decoded reduced by libjpeg's DCT scaling (scale 1/2, 1/4,
+// 1/8) as long as the result is still at least minWidth x minHeight pixels (or the full size when
+// smaller). Bitmaps are always decoded whole. Used where the picture is only drawn small (the
+// 350-pixel tilette).
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight);
 
-// Writes a Windows bitmap file: 24 bits per pixel for a true-colour Bitmap, 8 bits with its 256-entry
-// palette for an indexed Bitmap. Throws UserError on failure (message names the file and the reason).
+// Writes a Windows bitmap file: 24 bits per pixel for a true-colour Bitmap, 8 bits with its
+// 256-entry palette for an indexed Bitmap. Throws UserError on failure (message names the file and
+// the reason).
 void writeBitmapFile(const QString& path, const Bitmap& bitmap);
 
-// Writes a baseline colour JPEG at the given quality (100 for exports). Throws UserError on failure.
+// Writes a baseline colour JPEG at the given quality (100 for exports). Throws UserError on
+// failure.
 void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality = 100);

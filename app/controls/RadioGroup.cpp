@@ -5,7 +5,7 @@
 namespace {
 // Room the group's frame and title take at the top, and the inner border.
 constexpr int titleHeight = 14;
-constexpr int border = 4;
+constexpr int border = 6;
 } // namespace
 
 RadioGroup::RadioGroup(const QString& title, const QStringList& items, int columns,
@@ -55,7 +55,7 @@ void RadioGroup::layoutButtons() {
     for (int i = 0; i < itemCount; ++i) {
         const int column = i / rows;
         const int row = i % rows;
-        button(i)->setGeometry(border + column * columnWidth + 4, titleHeight + row * rowHeight,
-                               columnWidth - 4, std::min(rowHeight, 17));
+        button(i)->setGeometry(border + column * columnWidth, titleHeight + row * rowHeight,
+                               columnWidth - 2, std::min(rowHeight, 17));
     }
 }

@@ -19,7 +19,8 @@ void append32(QByteArray& bytes, std::uint32_t value) {
 QByteArray bmpFile(const BmpLayout& layout, const std::vector<std::uint8_t>& pixels) {
     const bool core = layout.headerSize == 12;
     const int entrySize = core ? 3 : 4;
-    const int masksAfterHeader = layout.headerSize == 40 ? 4 * static_cast<int>(layout.masks.size()) : 0;
+    const int masksAfterHeader =
+        layout.headerSize == 40 ? 4 * static_cast<int>(layout.masks.size()) : 0;
     const int offset = 14 + layout.headerSize + masksAfterHeader +
                        entrySize * static_cast<int>(layout.palette.size());
     QByteArray bytes("BM");
@@ -56,7 +57,8 @@ QByteArray bmpFile(const BmpLayout& layout, const std::vector<std::uint8_t>& pix
         if (!core)
             bytes.append('\0');
     }
-    bytes.append(reinterpret_cast<const char*>(pixels.data()), static_cast<qsizetype>(pixels.size()));
+    bytes.append(reinterpret_cast<const char*>(pixels.data()),
+                 static_cast<qsizetype>(pixels.size()));
     return bytes;
 }
 

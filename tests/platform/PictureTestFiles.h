@@ -14,9 +14,9 @@ struct BmpLayout {
     int height = 0; // negative for a top-down file
     int bitCount = 24;
     std::uint32_t compression = 0;
-    int headerSize = 40;               // 12, 40, 108 or 124
-    std::vector<QRgb> palette;         // its length is written as the colours used
-    std::vector<std::uint32_t> masks;  // after a 40-byte header, inside a larger one
+    int headerSize = 40;              // 12, 40, 108 or 124
+    std::vector<QRgb> palette;        // its length is written as the colours used
+    std::vector<std::uint32_t> masks; // after a 40-byte header, inside a larger one
 };
 
 QByteArray bmpFile(const BmpLayout& layout, const std::vector<std::uint8_t>& pixels);

@@ -1,0 +1,179 @@
+#include "app/TForm1.h"
+#include "app/controls/ImageBox.h"
+#include "app/controls/PageControl.h"
+#include "platform/PictureFile.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtPrinterSystem.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+// Answers the next modal dialog of type Dialog as soon as it is up.
+template <typename Dialog> void whenShown(std::function<void(Dialog*)> answer) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        }
+    });
+    timer->start(50);
+}
+
+void clickButton(QMessageBox* box, QMessageBox::StandardButton which) {
+    box->button(which)->click();
+}
+
+QImage screenshot(const QString& name) {
+    QTest::qWait(200);
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QString folder = qEnvironmentVariable("TILETTES_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        shot.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+    return shot;
+}
+
+Colour screenPixel(const QImage& shot, QWidget* widget, QPoint at) {
+    const QPoint global = widget->mapToGlobal(at);
+    return fromRgb(shot.pixel(global));
+}
+
+// Every caption of the window's controls must fit the control it is written on.
+QStringList clippedCaptions(QWidget* window) {
+    QStringList clipped;
+    auto check = [&](QWidget* widget, const QString& text, int room) {
+        if (widget->isVisible() && !text.isEmpty() && widget->fontMetrics().horizontalAdvance(text) > room)
+            clipped << widget->objectName() + QStringLiteral(": ") + text;
+    };
+    for (auto* button : window->findChildren<QPushButton*>())
+        check(button, button->text(), button->width() - 6);
+    for (auto* box : window->findChildren<QCheckBox*>())
+        check(box, box->text(), box->width() - 20);
+    for (auto* radio : window->findChildren<QRadioButton*>())
+        check(radio, radio->text(), radio->width() - 18);
+    for (auto* group : window->findChildren<QGroupBox*>())
+        check(group, group->title(), group->width() - 8);
+    for (auto* label : window->findChildren<QLabel*>()) {
+        if (!label->wordWrap())
+            check(label, label->text(), label->width());
+        if (label->isVisible() && !label->text().isEmpty() && label->height() < label->fontMetrics().height())
+            clipped << label->objectName() + QStringLiteral(" is too low for its text");
+    }
+    return clipped;
+}
+
+class RealWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        form = std::make_unique<TForm1>(dialogs, printers);
+        form->move(QGuiApplication::primaryScreen()->geometry().center() - form->rect().center());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QApplication::setActiveWindow(form.get());
+    }
+
+    QTemporaryDir folder;
+    QtPrinterSystem printers;
+    QtDialogs dialogs{nullptr};
+    std::unique_ptr<TForm1> form;
+};
+} // namespace
+
+TEST_F(RealWindowTest, StartsOnTheAboutPageWithTheSampleTilette) {
+    const QImage shot = screenshot(QStringLiteral("01-about"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Ambergate Tilettes Print"));
+    EXPECT_EQ(form->clientArea->size(), QSize(754, 491));
+    // The stamp's top-left corner at tilette (12, 12) shows red on the screen.
+    const Rect where = form->state.PreviewRect;
+    const QPoint corner(where.left + 12 * where.width() / 316 + 1, where.top + 12 * where.height() / 316 + 1);
+    int red = 0;
+    for (int dy = -2; dy <= 2; ++dy)
+        for (int dx = -2; dx <= 2; ++dx)
+            red += screenPixel(shot, form->AboutSampleImage, corner + QPoint(dx, dy)) == colours::red;
+    EXPECT_GT(red, 0);
+    EXPECT_TRUE(form->ContinueButton->isVisible());
+    EXPECT_TRUE(form->ExitAboutButton->isVisible());
+    EXPECT_EQ(clippedCaptions(form.get()).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
+    const QString path = folder.filePath(QStringLiteral("IMG_0042.JPG"));
+    writeJpegFile(path, Bitmap(640, 480, 0x2080E0));
+    QStringList listed;
+    whenShown<QFileDialog>([this, &listed](QFileDialog* dialog) {
+        // The user goes to the folder, sees the upper-case name under the JPEG entry, types it.
+        dialog->setDirectory(folder.path());
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        (void)QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) > 0; }, 3000);
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("IMG_0042.JPG"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
+    EXPECT_TRUE(listed.contains(QStringLiteral("IMG_0042.JPG"))) << listed.join(QLatin1Char(' ')).toStdString();
+    ASSERT_EQ(form->state.ImageSlots[1].FileName, path);
+    EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+    const QImage shot = screenshot(QStringLiteral("02-basic-with-picture"));
+    const Colour middle = screenPixel(shot, form->Image2, QPoint(175, 140));
+    EXPECT_NEAR(redOf(middle), 0xE0, 8);
+    EXPECT_NEAR(greenOf(middle), 0x80, 8);
+    EXPECT_NEAR(blueOf(middle), 0x20, 8);
+
+    // Every page, for a look at each.
+    const std::pair<QWidget*, QWidget*> pages[] = {
+        {form->PrintControlTabSheet, form->StandardTabSheet},
+        {form->TextTabSheet, form->Images01to15TabSheet},
+        {form->AdvancedTabSheet, form->ColorImageTabSheet},
+        {form->AdvancedTabSheet, form->PreviewTabSheet},
+    };
+    int number = 3;
+    for (const auto& [left, right] : pages) {
+        form->PageControl2->setActivePage(left);
+        form->PageControl1->setActivePage(right);
+        screenshot(QStringLiteral("%1-%2-%3").arg(number++, 2, 10, QLatin1Char('0')).arg(left->objectName(),
+                                                                                         right->objectName()));
+        EXPECT_EQ(clippedCaptions(form.get()).join(QLatin1Char('\n')).toStdString(), "");
+    }
+}
+
+TEST_F(RealWindowTest, TheCloseBoxAsksBothQuestionsAndNoKeepsTheWindow) {
+    QStringList asked;
+    whenShown<QMessageBox>([&asked](QMessageBox* box) {
+        asked << box->windowTitle() + QLatin1Char('|') + box->text();
+        whenShown<QMessageBox>([&asked](QMessageBox* second) {
+            asked << second->windowTitle() + QLatin1Char('|') + second->text();
+            clickButton(second, QMessageBox::No);
+        });
+        clickButton(box, QMessageBox::No);
+    });
+    form->close();
+    EXPECT_EQ(asked, (QStringList{
+                         QStringLiteral("Save?|Do you want to save the definition for the current sheet of tilettes?"),
+                         QStringLiteral("End Program?|Are you sure you, you want to end program?")}));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->closed());
+}
