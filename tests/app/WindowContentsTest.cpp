@@ -1,0 +1,135 @@
+#include "WindowFixture.h"
+
+#include "app/Hint.h"
+#include "app/controls/ImageBox.h"
+#include "app/controls/PageControl.h"
+#include "app/controls/RadioGroup.h"
+#include "app/controls/UpDown.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+using WindowContentsTest = WindowFixture;
+
+TEST_F(WindowContentsTest, EveryNamedControlIsThereAtItsPlace) {
+    struct Placed {
+        const char* name;
+        QRect geometry;
+    };
+    const Placed placed[] = {
+        {"PageControl2", {0, 0, 161, 425}},          {"PageControl1", {162, 0, 591, 425}},
+        {"Memo2", {4, 423, 745, 45}},                {"StatusBar1", {0, 467, 754, 24}},
+        {"TypeOfPageRadioGroup", {0, 0, 153, 145}},  {"Panel1", {0, 152, 153, 201}},
+        {"CopiesEdit", {96, 8, 25, 21}},             {"CopiesUpDown", {121, 8, 15, 21}},
+        {"PrintButton", {8, 168, 137, 25}},          {"ExitButton", {8, 360, 137, 25}},
+        {"ValueEdit", {8, 16, 137, 56}},             {"EdgeRadioGroup", {4, 112, 141, 57}},
+        {"WidthUpDown", {113, 32, 16, 21}},          {"PickColorRadioGroup", {2, 200, 150, 105}},
+        {"GroupBox1", {0, 0, 225, 225}},             {"DImage", {111, 120, 100, 100}},
+        {"BorderRadioGroup", {0, 296, 225, 57}},     {"SelectBackgoundColorButton", {112, 16, 105, 17}},
+        {"Image2", {231, 0, 350, 350}},              {"c09Image", {212, 240, 100, 100}},
+        {"AboutSampleImage", {231, 0, 350, 350}},    {"ContinueButton", {32, 328, 121, 25}},
+        {"CancelColoringButton", {424, 360, 145, 25}}, {"TypeRadioGroup", {0, 0, 153, 369}},
+    };
+    for (const Placed& control : placed) {
+        auto* widget = form->findChild<QWidget*>(QLatin1String(control.name));
+        ASSERT_NE(widget, nullptr) << control.name;
+        EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
+    }
+    for (const char* name : {"PrintControlTabSheet", "TabSheet4", "TextTabSheet", "AdvancedTabSheet", "TabSheet1",
+                             "StandardTabSheet", "Images01to15TabSheet", "PreviewTabSheet", "AboutTabSheet",
+                             "HiddenImagesTabSheet", "ColorImageTabSheet", "Label1", "Label2", "Label3",
+                             "DownLabel", "TiletteSizeLabel", "WidthEdit", "HeightEdit", "RatioCheckBox",
+                             "BlankCheckBox", "SizeTilettesCheckBox", "FontButton", "TextSelectButton",
+                             "SelectValueColorButton", "SelectTextColorButton", "PreviewTiletteButton",
+                             "PrinterSetupButton", "PreviewButton", "Memo1", "Image3", "PreviewImage",
+                             "ColorBitMapImage", "UseColoredImageButton", "ExitAboutButton", "c00Image",
+                             "c10Image"})
+        EXPECT_NE(form->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
+    for (const char* name : {"OpenItem", "SaveAsItem", "SaveSheetImageBestItem", "SaveSingleTiletteImageBestItem",
+                             "SaveSheetImageGoodItem", "SaveSingleTiletteImageGoodItem", "SaveSheetImageforEmailItem",
+                             "SaveSingleTiletteImageforEmailItem", "ExitItem"})
+        EXPECT_NE(form->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
+}
+
+TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
+    EXPECT_EQ(form->NumberOfImagesWideRadioGroup->itemIndex(), 2);
+    EXPECT_EQ(form->NumberOfImagesWideRadioGroup->itemText(0), QStringLiteral("3"));
+    EXPECT_EQ(form->BorderRadioGroup->itemText(2), QStringLiteral("Stamp "));
+    EXPECT_EQ(form->ValueRadioGroup->itemIndex(), 2);
+    EXPECT_EQ(form->EdgeRadioGroup->itemIndex(), 3);
+    EXPECT_EQ(form->TypeRadioGroup->count(), 21);
+    EXPECT_EQ(form->TypeRadioGroup->itemText(16), QStringLiteral("16-  Brown Tone"));
+    EXPECT_EQ(form->CopiesUpDown->minimum(), 1);
+    EXPECT_EQ(form->CopiesUpDown->maximum(), 4);
+    EXPECT_EQ(form->WidthUpDown->minimum(), 50);
+    EXPECT_EQ(form->WidthUpDown->maximum(), 500);
+    EXPECT_EQ(form->WidthUpDown->step(), 10);
+    EXPECT_FALSE(form->WidthUpDown->isEnabled());
+    EXPECT_TRUE(form->RatioCheckBox->isChecked());
+    EXPECT_FALSE(form->SizeTilettesCheckBox->isChecked());
+    EXPECT_EQ(form->ValueFontDialog.Font, (FontChoice{QStringLiteral("Times New Roman"), 35, true, false, 0}));
+    EXPECT_EQ(form->TextFontDialog.Font, (FontChoice{QStringLiteral("Arial"), 16, true, false, colours::red}));
+    EXPECT_EQ(form->TextColorDialog.Color, colours::red);
+    EXPECT_EQ(form->ValueEdit->font().pixelSize(), 47); // the edit shows the value font
+    EXPECT_EQ(hintOf(form->ExitButton), QStringLiteral("Ends Program"));
+    EXPECT_EQ(form->PreviewImage->size(), QSize(583, 389));
+    // Only what the program reads is offered, JPEG first.
+    EXPECT_EQ(form->OpenPictureDialog1.filters,
+              (QStringList{QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"), QStringLiteral("Bitmaps (*.bmp)")}));
+    EXPECT_EQ(form->OpenPictureDialog1.selectedFilter, 0);
+    // The data folder is there, in the per-user data location.
+    EXPECT_TRUE(QDir(form->state.DataFolder).exists());
+}
+
+TEST_F(WindowContentsTest, ReloadingTakesTheStoredNameWithoutAsking) {
+    const QString path = pictureFile(QStringLiteral("stored.bmp"), 300, 150);
+    form->state.ImageSlots[5].FileName = path;
+    form->state.ReloadMode = QStringLiteral("yes");
+    form->run(&TForm1::c05ImageClick);
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(form->state.ImageSlots[5].Ratio, 500);
+    EXPECT_TRUE(form->state.ImageSlots[5].SaveName.isEmpty());
+    EXPECT_EQ(form->slotImages[5]->picture().pixel(50, 50), 0x3366CCu);
+}
+
+TEST_F(WindowContentsTest, RedrawingAllSlotsEndsInAskingModeEvenWhenAFileBroke) {
+    loadSlot(2, pictureFile(QStringLiteral("fine.bmp"), 200, 200));
+    // The file is damaged after it was chosen: redrawing reports it and carries on asking later.
+    const QString path = form->state.ImageSlots[2].FileName;
+    QFile::remove(path);
+    brokenFile(QStringLiteral("fine.bmp"));
+    form->run(&TForm1::RefreshTilettes);
+    EXPECT_EQ(lastError(), QStringLiteral("Bitmap image is not valid"));
+    EXPECT_EQ(form->state.ReloadMode, QStringLiteral("no"));
+}
+
+TEST_F(WindowContentsTest, PreviewTiletteShowsEachUsedSlotInTurn) {
+    loadSlot(2, pictureFile(QStringLiteral("two.bmp"), 200, 100));
+    loadSlot(6, pictureFile(QStringLiteral("six.bmp"), 100, 200));
+    const size_t before = dialogs.shown().size();
+    form->run(&TForm1::PreviewTiletteButtonClick);
+    ASSERT_EQ(dialogs.shown().size(), before + 2);
+    EXPECT_EQ(dialogs.shown()[before].kind, DialogKind::Message);
+    EXPECT_EQ(dialogs.shown()[before].text, QStringLiteral("Display Next Tilette"));
+    EXPECT_EQ(form->state.CurrentSlot, 6);
+    EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+}
+
+TEST(WindowWithoutPrinterTest, AResolutionOfZeroKeepsThePreviousGeometry) {
+    ScriptedDialogs dialogs;
+    DeviceCapabilities nothing; // an unusable printer: every measurement 0
+    FakePrinterSystem printers(nothing);
+    TForm1 form(dialogs, printers);
+    form.show();
+    form.NumberOfImagesWideRadioGroup->setItemIndex(4);
+    form.SizeTilettesCheckBox->setChecked(true);
+    form.BorderRadioGroup->setItemIndex(3);
+    EXPECT_EQ(form.state.TiletteWidth, 316);
+    EXPECT_EQ(form.state.TiletteHeight, 316);
+    for (const ShownDialog& shown : dialogs.shown())
+        EXPECT_NE(shown.kind, DialogKind::Error);
+}
