@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -193,18 +194,18 @@ TEST(QtDialogs, OpenFileListsUpperCaseExtensionsAndReturnsTheChoice) {
     whenShown<QFileDialog>([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         selectedFilter = dialog->selectedNameFilter();
-        // The folder is read in the background; selecting before it is complete may be undone.
+        // The folder is read in the background.
         processEventsUntil([&]() { return listedNames(dialog) == expected; });
         listed = listedNames(dialog);
-        dialog->selectFile(folder.filePath(QStringLiteral("IMG_0042.JPG")));
+        // Typed, as a user would: selectFile() leaves the name box alone while it has focus.
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("IMG_0042.JPG"));
         static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides its accept()
     });
     EXPECT_EQ(dialogs.openFile(request), folder.filePath(QStringLiteral("IMG_0042.JPG")));
     EXPECT_EQ(title, request.title);
     EXPECT_EQ(selectedFilter, request.filters.at(1));
-    listed.sort(Qt::CaseInsensitive);
-    EXPECT_EQ(listed,
-              (QStringList{QStringLiteral("holiday.jpeg"), QStringLiteral("IMG_0042.JPG")}));
+    EXPECT_EQ(listed, expected);
 }
 
 TEST(QtDialogs, FileDialogFollowsTheRequest) {

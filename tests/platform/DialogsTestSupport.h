@@ -10,8 +10,7 @@
 // action runs inside the dialog's exec(), just as a user's click would. A dialog the action
 // leaves open is rejected after a few seconds, so that a failing test fails instead of
 // waiting for a user who never comes.
-template <typename DialogType>
-void whenShown(std::function<void(DialogType*)> act) {
+template <typename DialogType> void whenShown(std::function<void(DialogType*)> act) {
     auto* poll = new QTimer(qApp);
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, [poll, act]() {
