@@ -12,10 +12,10 @@ struct ImageSlot {
     QString FileName; // the file the slot is drawn from; the slot is in use when not empty
     int Width = 0;
     int Height = 0;
-    int Ratio = 1000; // Height * 1000 / Width
-    QString SaveName; // the file the user chose, before any colouring
+    int Ratio = 1000;     // Height * 1000 / Width
+    QString SaveName;     // the file the user chose, before any colouring
     int ColorScheme = 99; // 99: no colour scheme applied
-    Bitmap TiletteImage; // the tilette as last drawn
+    Bitmap TiletteImage;  // the tilette as last drawn
 };
 
 constexpr int SlotCount = 16;

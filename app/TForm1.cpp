@@ -81,7 +81,8 @@ void TForm1::connectHandlers() {
     onEdit(TextEdit, &TForm1::TextEditChange);
     connect(WidthUpDown, &UpDown::clicked, this, [this] { run(&TForm1::WidthUpDownClick); });
     connect(HeightUpDown, &UpDown::clicked, this, [this] { run(&TForm1::HeightUpDownClick); });
-    connect(PageControl2, &PageControl::changed, this, [this] { run(&TForm1::PageControl2Change); });
+    connect(PageControl2, &PageControl::changed, this,
+            [this] { run(&TForm1::PageControl2Change); });
 
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
         const SlotPopupMenu& popup = popupMenu(slot);
@@ -89,7 +90,8 @@ void TForm1::connectHandlers() {
         if (ImageBox* basic = basicThumbnail(slot))
             boxes.push_back(basic);
         for (ImageBox* box : boxes) {
-            connect(box, &ImageBox::clicked, this, [this, slot] { run([this, slot] { ImageClick(slot); }); });
+            connect(box, &ImageBox::clicked, this,
+                    [this, slot] { run([this, slot] { ImageClick(slot); }); });
             connect(box, &ImageBox::popupRequested, this, [this, slot](const QPoint& at) {
                 run([this, slot] { ImagePopupMenuPopup(slot); });
                 popupMenu(slot).menu->popup(at);
@@ -112,11 +114,16 @@ void TForm1::connectHandlers() {
 
 ImageBox* TForm1::basicThumbnail(int slot) const {
     switch (slot) {
-    case 1: return AImage;
-    case 2: return BImage;
-    case 3: return cImage;
-    case 4: return DImage;
-    default: return nullptr;
+    case 1:
+        return AImage;
+    case 2:
+        return BImage;
+    case 3:
+        return cImage;
+    case 4:
+        return DImage;
+    default:
+        return nullptr;
     }
 }
 
@@ -141,7 +148,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Leave: {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
-            QWidget* under = event->type() == QEvent::Enter ? widget : QApplication::widgetAt(QCursor::pos());
+            QWidget* under =
+                event->type() == QEvent::Enter ? widget : QApplication::widgetAt(QCursor::pos());
             if (!under || under->window() == this)
                 hintFromWidget(under);
         }

@@ -47,7 +47,7 @@ struct SlotPopupMenu {
 // drawing and page types.
 class TForm1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     TForm1(Dialogs& dialogs, PrinterSystem& printers, QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -252,12 +252,12 @@ public:
     // The thumbnail of a user slot on the Basic page (slots 1 to 4), else nullptr.
     ImageBox* basicThumbnail(int slot) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildWindow();
     void buildFrame();
     void buildMenu();
@@ -275,6 +275,10 @@ private:
     void setLockableControlsEnabled(bool enabled);
     void showSlotThumbnail(int slot, const Bitmap& picture);
     void applyFontToEdit(QLineEdit* edit, const FontChoice& font);
+    void chooseTextFont(FontDialogPreset& fontDialog, ColorDialogPreset& colorDialog,
+                        QLineEdit* edit);
+    void chooseTextColour(FontDialogPreset& fontDialog, ColorDialogPreset& colorDialog,
+                          QLineEdit* edit);
 
     Dialogs& dialogs_;
     PrinterSystem& printers_;

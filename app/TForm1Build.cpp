@@ -31,8 +31,9 @@ void TForm1::buildWindow() {
     QApplication::setFont(windowFont());
     setFont(windowFont());
     // Group titles sit on the frame line, as the layout's coordinates expect.
-    setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-                                 "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -70,8 +71,10 @@ void TForm1::fitLabelsToTheirText() {
 }
 
 void TForm1::buildFrame() {
-    PageControl2 = place(new PageControl(clientArea), QStringLiteral("PageControl2"), 0, 0, 161, 425);
-    PrintControlTabSheet = PageControl2->addPage(tr("Control"), QStringLiteral("PrintControlTabSheet"));
+    PageControl2 =
+        place(new PageControl(clientArea), QStringLiteral("PageControl2"), 0, 0, 161, 425);
+    PrintControlTabSheet =
+        PageControl2->addPage(tr("Control"), QStringLiteral("PrintControlTabSheet"));
     TabSheet4 = PageControl2->addPage(QString(), QStringLiteral("TabSheet4"));
     TextTabSheet = PageControl2->addPage(tr("Text"), QStringLiteral("TextTabSheet"));
     AdvancedTabSheet = PageControl2->addPage(tr("Advanced"), QStringLiteral("AdvancedTabSheet"));
@@ -79,13 +82,17 @@ void TForm1::buildFrame() {
     PageControl2->setTabVisible(TabSheet4, false);
     PageControl2->setTabVisible(TabSheet1, false);
 
-    PageControl1 = place(new PageControl(clientArea), QStringLiteral("PageControl1"), 162, 0, 591, 425);
+    PageControl1 =
+        place(new PageControl(clientArea), QStringLiteral("PageControl1"), 162, 0, 591, 425);
     StandardTabSheet = PageControl1->addPage(tr("Basic"), QStringLiteral("StandardTabSheet"));
-    Images01to15TabSheet = PageControl1->addPage(tr("Images 1 to 9"), QStringLiteral("Images01to15TabSheet"));
+    Images01to15TabSheet =
+        PageControl1->addPage(tr("Images 1 to 9"), QStringLiteral("Images01to15TabSheet"));
     PreviewTabSheet = PageControl1->addPage(tr("Preview"), QStringLiteral("PreviewTabSheet"));
     AboutTabSheet = PageControl1->addPage(tr("About"), QStringLiteral("AboutTabSheet"));
-    HiddenImagesTabSheet = PageControl1->addPage(tr("Hidden Images"), QStringLiteral("HiddenImagesTabSheet"));
-    ColorImageTabSheet = PageControl1->addPage(tr("Color Image"), QStringLiteral("ColorImageTabSheet"));
+    HiddenImagesTabSheet =
+        PageControl1->addPage(tr("Hidden Images"), QStringLiteral("HiddenImagesTabSheet"));
+    ColorImageTabSheet =
+        PageControl1->addPage(tr("Color Image"), QStringLiteral("ColorImageTabSheet"));
     PageControl1->setTabVisible(HiddenImagesTabSheet, false);
 
     Label1 = place(new QLabel(clientArea), QStringLiteral("Label1"), 8, 432, 729, 13);
@@ -105,9 +112,11 @@ void TForm1::buildFrame() {
 
     StatusBar1 = place(new QFrame(clientArea), QStringLiteral("StatusBar1"), 0, 467, 754, 24);
     StatusBar1->setFrameStyle(QFrame::NoFrame);
-    makerPanel = place(new QLabel(texts::makerNotice, StatusBar1), QStringLiteral("StatusPanel0"), 0, 2, 400, 20);
+    makerPanel = place(new QLabel(texts::makerNotice, StatusBar1), QStringLiteral("StatusPanel0"),
+                       0, 2, 400, 20);
     // The last panel of a status bar reaches to its right end.
-    versionPanel = place(new QLabel(texts::version, StatusBar1), QStringLiteral("StatusPanel1"), 402, 2, 352, 20);
+    versionPanel = place(new QLabel(texts::version, StatusBar1), QStringLiteral("StatusPanel1"),
+                         402, 2, 352, 20);
     for (QLabel* panel : {makerPanel, versionPanel}) {
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -126,18 +135,22 @@ void TForm1::buildMenu() {
             setHint(action, hint);
         return action;
     };
-    OpenItem = item(QStringLiteral("Open Tilette"), QStringLiteral("OpenItem"),
-                    QStringLiteral("Opens a previously saved tilette setup, so that more sheets can be "
-                                   "printed of the sheet, or can be used as the start of an new sheet."));
+    OpenItem =
+        item(QStringLiteral("Open Tilette"), QStringLiteral("OpenItem"),
+             QStringLiteral("Opens a previously saved tilette setup, so that more sheets can be "
+                            "printed of the sheet, or can be used as the start of an new sheet."));
     FileMenu->addSeparator();
-    SaveAsItem = item(QStringLiteral("Save Tilette..."), QStringLiteral("SaveAsItem"),
-                      QStringLiteral("Save the current values for the sheet of tilettes so that it can "
-                                     "be re-loaded later and print more sheets."));
+    SaveAsItem =
+        item(QStringLiteral("Save Tilette..."), QStringLiteral("SaveAsItem"),
+             QStringLiteral("Save the current values for the sheet of tilettes so that it can "
+                            "be re-loaded later and print more sheets."));
     FileMenu->addSeparator();
-    SaveSheetImageBestItem = item(QStringLiteral("Save Sheet Image Best "), QStringLiteral("SaveSheetImageBestItem"));
+    SaveSheetImageBestItem =
+        item(QStringLiteral("Save Sheet Image Best "), QStringLiteral("SaveSheetImageBestItem"));
     SaveSingleTiletteImageBestItem = item(QStringLiteral("Save Single Tilette Image Best "),
                                           QStringLiteral("SaveSingleTiletteImageBestItem"));
-    SaveSheetImageGoodItem = item(QStringLiteral("Save Sheet Image Good"), QStringLiteral("SaveSheetImageGoodItem"));
+    SaveSheetImageGoodItem =
+        item(QStringLiteral("Save Sheet Image Good"), QStringLiteral("SaveSheetImageGoodItem"));
     SaveSingleTiletteImageGoodItem = item(QStringLiteral("Save Single Tilette Image Good"),
                                           QStringLiteral("SaveSingleTiletteImageGoodItem"));
     SaveSheetImageforEmailItem = item(QStringLiteral("Save Sheet Image for Email"),
@@ -174,7 +187,8 @@ void TForm1::buildPopupMenus() {
         SlotPopupMenu& popup = popupMenus_[static_cast<size_t>(slot)];
         const Names& name = names[static_cast<size_t>(slot)];
         popup.menu = new QMenu(this);
-        popup.menu->setObjectName(QStringLiteral("Image%1PopupMenu").arg(slot, 2, 10, QLatin1Char('0')));
+        popup.menu->setObjectName(
+            QStringLiteral("Image%1PopupMenu").arg(slot, 2, 10, QLatin1Char('0')));
         popup.openItem = popup.menu->addAction(QStringLiteral("Open Image..."));
         popup.openItem->setObjectName(QLatin1String(name.open));
         popup.menu->addSeparator();

@@ -49,29 +49,38 @@ void TForm1::buildControlPage() {
                         QStringLiteral("Use all images to fill sheet ")},
                        1, page),
         QStringLiteral("TypeOfPageRadioGroup"), 0, 0, 153, 145,
-        QStringLiteral("Selects how the images will be placed in the tilettes and how the tilettes "
-                       "will be placed on the sheet.  If the choice has a number at least that many "
-                       "images must be selected."));
+        QStringLiteral(
+            "Selects how the images will be placed in the tilettes and how the tilettes "
+            "will be placed on the sheet.  If the choice has a number at least that many "
+            "images must be selected."));
     TypeOfPageRadioGroup->setItemIndex(0);
 
     Panel1 = place(new QFrame(page), QStringLiteral("Panel1"), 0, 152, 153, 201);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->hide();
     const QString copiesHint = QStringLiteral("The number of copies of each page printed");
-    Label2 = label(Panel1, QStringLiteral("Label2"), QStringLiteral("Number of Copies"), 8, 16, copiesHint);
-    CopiesEdit = readOnlyEdit(Panel1, QStringLiteral("CopiesEdit"), QStringLiteral("1"), 96, 8, 25, 21, copiesHint);
-    CopiesUpDown = place(new UpDown(1, 4, 1, 1, Panel1), QStringLiteral("CopiesUpDown"), 121, 8, 15, 21, copiesHint);
+    Label2 = label(Panel1, QStringLiteral("Label2"), QStringLiteral("Number of Copies"), 8, 16,
+                   copiesHint);
+    CopiesEdit = readOnlyEdit(Panel1, QStringLiteral("CopiesEdit"), QStringLiteral("1"), 96, 8, 25,
+                              21, copiesHint);
+    CopiesUpDown = place(new UpDown(1, 4, 1, 1, Panel1), QStringLiteral("CopiesUpDown"), 121, 8, 15,
+                         21, copiesHint);
     CopiesUpDown->setBuddy(CopiesEdit);
     PreviewTiletteButton = button(
-        Panel1, QStringLiteral("PreviewTiletteButton"), QStringLiteral("Preview Tilette"), 8, 64, 137, 25,
-        QStringLiteral("Will display the tilette for each image selected, this allows one to reveiw the "
-                       "options selected to see that they work with all images."));
-    PrinterSetupButton = button(Panel1, QStringLiteral("PrinterSetupButton"), QStringLiteral("Printer Setup"),
-                                8, 104, 137, 25, QStringLiteral("Select printer, and paper size"));
-    PreviewButton = button(Panel1, QStringLiteral("PreviewButton"), QStringLiteral("Preview Sheet"), 8, 136,
-                           137, 25, QStringLiteral("Shows how the sheet will look when printed"));
-    PrintButton = button(Panel1, QStringLiteral("PrintButton"), QStringLiteral("Print Page"), 8, 168, 137, 25,
-                         QStringLiteral("Will print the sheet of tilettes to the selected printer"));
+        Panel1, QStringLiteral("PreviewTiletteButton"), QStringLiteral("Preview Tilette"), 8, 64,
+        137, 25,
+        QStringLiteral(
+            "Will display the tilette for each image selected, this allows one to reveiw the "
+            "options selected to see that they work with all images."));
+    PrinterSetupButton =
+        button(Panel1, QStringLiteral("PrinterSetupButton"), QStringLiteral("Printer Setup"), 8,
+               104, 137, 25, QStringLiteral("Select printer, and paper size"));
+    PreviewButton =
+        button(Panel1, QStringLiteral("PreviewButton"), QStringLiteral("Preview Sheet"), 8, 136,
+               137, 25, QStringLiteral("Shows how the sheet will look when printed"));
+    PrintButton =
+        button(Panel1, QStringLiteral("PrintButton"), QStringLiteral("Print Page"), 8, 168, 137, 25,
+               QStringLiteral("Will print the sheet of tilettes to the selected printer"));
     ExitButton = button(page, QStringLiteral("ExitButton"), QStringLiteral("Exit"), 8, 360, 137, 25,
                         QStringLiteral("Ends Program"));
 }
@@ -80,74 +89,85 @@ void TForm1::buildTextPage() {
     QWidget* page = TextTabSheet;
     ValueGroupBox = place(new QGroupBox(QStringLiteral("Value of Tilette"), page),
                           QStringLiteral("ValueGroupBox"), 0, 8, 153, 193);
-    ValueEdit = place(new QLineEdit(ValueGroupBox), QStringLiteral("ValueEdit"), 8, 16, 137, 56,
-                      QStringLiteral("This text will print in the selected corner, it is normally the "
-                                     "value of a tilette, but may be any text, example \"Aug 17, 2002\""));
+    ValueEdit =
+        place(new QLineEdit(ValueGroupBox), QStringLiteral("ValueEdit"), 8, 16, 137, 56,
+              QStringLiteral("This text will print in the selected corner, it is normally the "
+                             "value of a tilette, but may be any text, example \"Aug 17, 2002\""));
     useScrollBarBackground(ValueEdit);
     QFont valueEditFont = font();
     valueEditFont.setPixelSize(40);
     ValueEdit->setFont(valueEditFont);
-    FontButton = button(ValueGroupBox, QStringLiteral("FontButton"), QStringLiteral("Select Font"), 8, 80, 137,
-                        17, QStringLiteral("Select the font and size to use for the tilette value"));
-    SelectValueColorButton = button(ValueGroupBox, QStringLiteral("SelectValueColorButton"),
-                                    QStringLiteral("Select Color"), 8, 104, 137, 17,
-                                    QStringLiteral("Select the color to use for the tilette value."));
+    FontButton =
+        button(ValueGroupBox, QStringLiteral("FontButton"), QStringLiteral("Select Font"), 8, 80,
+               137, 17, QStringLiteral("Select the font and size to use for the tilette value"));
+    SelectValueColorButton = button(
+        ValueGroupBox, QStringLiteral("SelectValueColorButton"), QStringLiteral("Select Color"), 8,
+        104, 137, 17, QStringLiteral("Select the color to use for the tilette value."));
     ValueRadioGroup = place(new RadioGroup(QStringLiteral("Corner to Place Value"),
-                                           {QStringLiteral("UL"), QStringLiteral("LL"), QStringLiteral("UR"),
-                                            QStringLiteral("LR")},
+                                           {QStringLiteral("UL"), QStringLiteral("LL"),
+                                            QStringLiteral("UR"), QStringLiteral("LR")},
                                            2, ValueGroupBox),
                             QStringLiteral("ValueRadioGroup"), 8, 128, 129, 57,
                             QStringLiteral("Selects the corner to place the value text"));
     ValueRadioGroup->setItemIndex(2);
 
-    TextGroupBox = place(new QGroupBox(QStringLiteral("Text for Tilette"), page), QStringLiteral("TextGroupBox"),
-                         0, 208, 153, 177);
-    TextEdit = place(new QLineEdit(TextGroupBox), QStringLiteral("TextEdit"), 8, 24, 137, 21,
-                     QStringLiteral("The tilette text will be placed on the selected edge, centered if the "
-                                    "value text is not on the same edge, and aligned to the value text if it "
-                                    "is on the same edge"));
+    TextGroupBox = place(new QGroupBox(QStringLiteral("Text for Tilette"), page),
+                         QStringLiteral("TextGroupBox"), 0, 208, 153, 177);
+    TextEdit = place(
+        new QLineEdit(TextGroupBox), QStringLiteral("TextEdit"), 8, 24, 137, 21,
+        QStringLiteral("The tilette text will be placed on the selected edge, centered if the "
+                       "value text is not on the same edge, and aligned to the value text if it "
+                       "is on the same edge"));
     useScrollBarBackground(TextEdit);
-    TextSelectButton = button(TextGroupBox, QStringLiteral("TextSelectButton"), QStringLiteral("Select Font"), 8,
-                              64, 137, 17, QStringLiteral("Selects font and size for the tilette text"));
+    TextSelectButton =
+        button(TextGroupBox, QStringLiteral("TextSelectButton"), QStringLiteral("Select Font"), 8,
+               64, 137, 17, QStringLiteral("Selects font and size for the tilette text"));
     SelectTextColorButton = button(TextGroupBox, QStringLiteral("SelectTextColorButton"),
                                    QStringLiteral("Select Color"), 8, 88, 137, 17,
                                    QStringLiteral("Selects the color for the tilette text"));
-    EdgeRadioGroup = place(new RadioGroup(QStringLiteral("Edge to Place Text"),
-                                          {QStringLiteral("Top"), QStringLiteral("Bottom"), QStringLiteral("Left"),
-                                           QStringLiteral("Right")},
-                                          2, TextGroupBox),
-                           QStringLiteral("EdgeRadioGroup"), 4, 112, 141, 57,
-                           QStringLiteral("Will place the text at the top, bottom, or vertical on the left or "
-                                          "right side.  Aligns to the value text if on same edge."));
+    EdgeRadioGroup =
+        place(new RadioGroup(QStringLiteral("Edge to Place Text"),
+                             {QStringLiteral("Top"), QStringLiteral("Bottom"),
+                              QStringLiteral("Left"), QStringLiteral("Right")},
+                             2, TextGroupBox),
+              QStringLiteral("EdgeRadioGroup"), 4, 112, 141, 57,
+              QStringLiteral("Will place the text at the top, bottom, or vertical on the left or "
+                             "right side.  Aligns to the value text if on same edge."));
     EdgeRadioGroup->setItemIndex(3);
 }
 
 void TForm1::buildAdvancedPage() {
     QWidget* page = AdvancedTabSheet;
-    BlankCheckBox = place(new QCheckBox(QStringLiteral("Blank Sheet"), page), QStringLiteral("BlankCheckBox"), 8,
-                          24, 97, 17);
+    BlankCheckBox = place(new QCheckBox(QStringLiteral("Blank Sheet"), page),
+                          QStringLiteral("BlankCheckBox"), 8, 24, 97, 17);
     TiletteSizeGroupBox = place(new QGroupBox(QStringLiteral("Tilette Size"), page),
                                 QStringLiteral("TiletteSizeGroupBox"), 2, 56, 151, 137);
     SizeTilettesCheckBox = place(
-        new QCheckBox(QStringLiteral("Size Tilettes"), TiletteSizeGroupBox), QStringLiteral("SizeTilettesCheckBox"),
-        8, 16, 129, 17,
-        QStringLiteral("If checked, allows the size of the tilette to be changed.  If it was checked and then "
-                       "it is unchecked, the tilette sizes will be reset back to their default size for the "
-                       "\"Number of Images Wide\" that is selected."));
-    WidthLabel = label(TiletteSizeGroupBox, QStringLiteral("WidthLabel"), QStringLiteral("Width"), 8, 40);
-    HeightLabel = label(TiletteSizeGroupBox, QStringLiteral("HeightLabel"), QStringLiteral("Height"), 8, 64);
-    WidthEdit = readOnlyEdit(TiletteSizeGroupBox, QStringLiteral("WidthEdit"), QStringLiteral("0"), 48, 32, 65, 21);
-    HeightEdit = readOnlyEdit(TiletteSizeGroupBox, QStringLiteral("HeightEdit"), QStringLiteral("0"), 48, 56, 65, 21);
-    WidthUpDown = place(new UpDown(50, 500, 10, 175, TiletteSizeGroupBox), QStringLiteral("WidthUpDown"), 113, 32,
-                        16, 21);
-    HeightUpDown = place(new UpDown(50, 500, 10, 175, TiletteSizeGroupBox), QStringLiteral("HeightUpDown"), 113,
-                         56, 16, 21);
+        new QCheckBox(QStringLiteral("Size Tilettes"), TiletteSizeGroupBox),
+        QStringLiteral("SizeTilettesCheckBox"), 8, 16, 129, 17,
+        QStringLiteral(
+            "If checked, allows the size of the tilette to be changed.  If it was checked and then "
+            "it is unchecked, the tilette sizes will be reset back to their default size for the "
+            "\"Number of Images Wide\" that is selected."));
+    WidthLabel =
+        label(TiletteSizeGroupBox, QStringLiteral("WidthLabel"), QStringLiteral("Width"), 8, 40);
+    HeightLabel =
+        label(TiletteSizeGroupBox, QStringLiteral("HeightLabel"), QStringLiteral("Height"), 8, 64);
+    WidthEdit = readOnlyEdit(TiletteSizeGroupBox, QStringLiteral("WidthEdit"), QStringLiteral("0"),
+                             48, 32, 65, 21);
+    HeightEdit = readOnlyEdit(TiletteSizeGroupBox, QStringLiteral("HeightEdit"),
+                              QStringLiteral("0"), 48, 56, 65, 21);
+    WidthUpDown = place(new UpDown(50, 500, 10, 175, TiletteSizeGroupBox),
+                        QStringLiteral("WidthUpDown"), 113, 32, 16, 21);
+    HeightUpDown = place(new UpDown(50, 500, 10, 175, TiletteSizeGroupBox),
+                         QStringLiteral("HeightUpDown"), 113, 56, 16, 21);
     WidthUpDown->setEnabled(false);
     HeightUpDown->setEnabled(false);
-    RatioCheckBox = place(new QCheckBox(QStringLiteral("Keep W to H Ratio "), TiletteSizeGroupBox),
-                          QStringLiteral("RatioCheckBox"), 8, 80, 129, 17,
-                          QStringLiteral("If checked changing either the Width or Height will change both, if not "
-                                         "checked the Width and Height can be changed indepentently."));
+    RatioCheckBox = place(
+        new QCheckBox(QStringLiteral("Keep W to H Ratio "), TiletteSizeGroupBox),
+        QStringLiteral("RatioCheckBox"), 8, 80, 129, 17,
+        QStringLiteral("If checked changing either the Width or Height will change both, if not "
+                       "checked the Width and Height can be changed indepentently."));
     RatioCheckBox->setChecked(true);
     PickColorRadioGroup = place(
         new RadioGroup(QStringLiteral("Pick Color from Image for"),
@@ -156,8 +176,9 @@ void TForm1::buildAdvancedPage() {
                         QStringLiteral("Background Color")},
                        1, page),
         QStringLiteral("PickColorRadioGroup"), 2, 200, 150, 105,
-        QStringLiteral("Select the button for the color you wish to change, then move the mouse over the "
-                       "sample tilette on the right, when you click the left mouse button, the color will "
-                       "change to the color at the tip of the mouse pointer."));
+        QStringLiteral(
+            "Select the button for the color you wish to change, then move the mouse over the "
+            "sample tilette on the right, when you click the left mouse button, the color will "
+            "change to the color at the tip of the mouse pointer."));
     PickColorRadioGroup->setItemIndex(0);
 }

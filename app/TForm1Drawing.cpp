@@ -7,8 +7,8 @@
 #include "app/controls/UpDown.h"
 #include "platform/Canvas.h"
 #include "platform/PictureFile.h"
-#include "tilette/FormatInches.h"
 #include "tilette/DisplayOverlays.h"
+#include "tilette/FormatInches.h"
 #include "tilette/PictureFit.h"
 #include "tilette/RenderTilette.h"
 #include "tilette/SamplePicture.h"
@@ -21,9 +21,13 @@
 #include <QLineEdit>
 
 namespace {
-Colour buttonFaceColour() { return fromQColor(QApplication::palette().color(QPalette::Button)); }
+Colour buttonFaceColour() {
+    return fromQColor(QApplication::palette().color(QPalette::Button));
+}
 
-CanvasFont canvasFontOf(const FontChoice& choice) { return {choice.face, choice.points, choice.colour}; }
+CanvasFont canvasFontOf(const FontChoice& choice) {
+    return {choice.face, choice.points, choice.colour};
+}
 
 void showInSampleArea(ImageBox* area, const Bitmap& tilette, const Rect& where) {
     {
@@ -67,8 +71,9 @@ void TForm1::DrawTilette(int slotNumber) {
         picture = readPictureReduced(slot.FileName, width, height);
 
     const bool sizeByHand = SizeTilettesCheckBox->isChecked();
-    state.PreviewRect = previewRectFor(slotNumber <= 1, picture.fullWidth, picture.fullHeight, state.PreviewRect,
-                                       sizeByHand, RatioCheckBox->isChecked(), width, height);
+    state.PreviewRect =
+        previewRectFor(slotNumber <= 1, picture.fullWidth, picture.fullHeight, state.PreviewRect,
+                       sizeByHand, RatioCheckBox->isChecked(), width, height);
 
     TiletteStyle style;
     style.border = BorderRadioGroup->itemIndex();
@@ -89,10 +94,17 @@ void TForm1::DrawTilette(int slotNumber) {
         showInSampleArea(AboutSampleImage, tilette, state.PreviewRect);
     state.CurrentTilette = tilette;
     switch (static_cast<BorderType>(style.border)) {
-    case BorderType::Perforations: OverlayPerforations(state.CurrentTilette, style.borderColour); break;
-    case BorderType::FilmVertical: OverlayFilmVertical(state.CurrentTilette, style.borderColour); break;
-    case BorderType::FilmHorizontal: OverlayFilmHorizontal(state.CurrentTilette, style.borderColour); break;
-    default: break;
+    case BorderType::Perforations:
+        OverlayPerforations(state.CurrentTilette, style.borderColour);
+        break;
+    case BorderType::FilmVertical:
+        OverlayFilmVertical(state.CurrentTilette, style.borderColour);
+        break;
+    case BorderType::FilmHorizontal:
+        OverlayFilmHorizontal(state.CurrentTilette, style.borderColour);
+        break;
+    default:
+        break;
     }
     showInSampleArea(Image2, state.CurrentTilette, state.PreviewRect);
 }

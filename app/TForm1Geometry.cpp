@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 
-void TForm1::RefreshPrinterMetrics() { state.Metrics = ::RefreshPrinterMetrics(printers_); }
+void TForm1::RefreshPrinterMetrics() {
+    state.Metrics = ::RefreshPrinterMetrics(printers_);
+}
 
 void TForm1::NumberOfImagesWideRadioGroupClick() {
     const ImageSlot& first = state.ImageSlots[1];
@@ -26,7 +28,8 @@ void TForm1::NumberOfImagesWideRadioGroupClick() {
     settings.widthPosition = WidthUpDown->position();
     settings.heightPosition = HeightUpDown->position();
     // Without a usable printer measurement the previous geometry stays.
-    if (const std::optional<TiletteGeometry> geometry = computeTiletteGeometry(state.Metrics, settings)) {
+    if (const std::optional<TiletteGeometry> geometry =
+            computeTiletteGeometry(state.Metrics, settings)) {
         WidthUpDown->setPosition(geometry->widthPosition);
         HeightUpDown->setPosition(geometry->heightPosition);
         state.TiletteWidth = geometry->tiletteWidth;

@@ -24,44 +24,44 @@ void TForm1::applyFontToEdit(QLineEdit* edit, const FontChoice& choice) {
     edit->setPalette(palette);
 }
 
-void TForm1::FontButtonClick() {
-    const std::optional<FontChoice> chosen = dialogs_.chooseFont(ValueFontDialog.Font);
+// A text's colour lives in three places kept equal: the font that is drawn, the colour
+// dialog's preset and the edit box that shows the text.
+void TForm1::chooseTextFont(FontDialogPreset& fontDialog, ColorDialogPreset& colorDialog,
+                            QLineEdit* edit) {
+    const std::optional<FontChoice> chosen = dialogs_.chooseFont(fontDialog.Font);
     if (!chosen)
         return;
-    ValueFontDialog.Font = *chosen;
-    applyFontToEdit(ValueEdit, *chosen);
-    ValueColorDialog.Color = chosen->colour;
+    fontDialog.Font = *chosen;
+    colorDialog.Color = chosen->colour;
+    applyFontToEdit(edit, *chosen);
     DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::chooseTextColour(FontDialogPreset& fontDialog, ColorDialogPreset& colorDialog,
+                              QLineEdit* edit) {
+    const std::optional<Colour> chosen = dialogs_.chooseColour(colorDialog.Color);
+    if (!chosen)
+        return;
+    colorDialog.Color = *chosen;
+    fontDialog.Font.colour = *chosen;
+    applyFontToEdit(edit, fontDialog.Font);
+    DrawTilette(state.CurrentSlot);
+}
+
+void TForm1::FontButtonClick() {
+    chooseTextFont(ValueFontDialog, ValueColorDialog, ValueEdit);
 }
 
 void TForm1::TextSelectButtonClick() {
-    const std::optional<FontChoice> chosen = dialogs_.chooseFont(TextFontDialog.Font);
-    if (!chosen)
-        return;
-    TextFontDialog.Font = *chosen;
-    applyFontToEdit(TextEdit, *chosen);
-    TextColorDialog.Color = chosen->colour;
-    DrawTilette(state.CurrentSlot);
+    chooseTextFont(TextFontDialog, TextColorDialog, TextEdit);
 }
 
 void TForm1::SelectValueColorButtonClick() {
-    const std::optional<Colour> chosen = dialogs_.chooseColour(ValueColorDialog.Color);
-    if (!chosen)
-        return;
-    ValueColorDialog.Color = *chosen;
-    ValueFontDialog.Font.colour = *chosen;
-    applyFontToEdit(ValueEdit, ValueFontDialog.Font);
-    DrawTilette(state.CurrentSlot);
+    chooseTextColour(ValueFontDialog, ValueColorDialog, ValueEdit);
 }
 
 void TForm1::SelectTextColorButtonClick() {
-    const std::optional<Colour> chosen = dialogs_.chooseColour(TextColorDialog.Color);
-    if (!chosen)
-        return;
-    TextColorDialog.Color = *chosen;
-    TextFontDialog.Font.colour = *chosen;
-    applyFontToEdit(TextEdit, TextFontDialog.Font);
-    DrawTilette(state.CurrentSlot);
+    chooseTextColour(TextFontDialog, TextColorDialog, TextEdit);
 }
 
 void TForm1::SelectBorderColorButtonClick() {
@@ -76,11 +76,21 @@ void TForm1::SelectBackgoundColorButtonClick() {
     DrawTilette(state.CurrentSlot);
 }
 
-void TForm1::ValueEditChange() { DrawTilette(state.CurrentSlot); }
-void TForm1::TextEditChange() { DrawTilette(state.CurrentSlot); }
-void TForm1::ValueRadioGroupClick() { DrawTilette(state.CurrentSlot); }
-void TForm1::EdgeRadioGroupClick() { DrawTilette(state.CurrentSlot); }
-void TForm1::BlankCheckBoxClick() { DrawTilette(state.CurrentSlot); }
+void TForm1::ValueEditChange() {
+    DrawTilette(state.CurrentSlot);
+}
+void TForm1::TextEditChange() {
+    DrawTilette(state.CurrentSlot);
+}
+void TForm1::ValueRadioGroupClick() {
+    DrawTilette(state.CurrentSlot);
+}
+void TForm1::EdgeRadioGroupClick() {
+    DrawTilette(state.CurrentSlot);
+}
+void TForm1::BlankCheckBoxClick() {
+    DrawTilette(state.CurrentSlot);
+}
 
 void TForm1::BorderRadioGroupClick() {
     RefreshPrinterMetrics();

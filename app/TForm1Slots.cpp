@@ -31,7 +31,8 @@ Bitmap TForm1::LoadSlotImage(int slotNumber) {
     QString fileName = slot.FileName;
     const bool chosenByUser = state.ReloadMode != QLatin1String("yes");
     if (chosenByUser) {
-        OpenPictureDialog1.title = QStringLiteral("Select image file for Tilette %1").arg(slotNumber);
+        OpenPictureDialog1.title =
+            QStringLiteral("Select image file for Tilette %1").arg(slotNumber);
         const std::optional<QString> chosen = dialogs_.openFile(OpenPictureDialog1);
         // Cancelling keeps the slot as it was, names included.
         if (!chosen)
@@ -73,17 +74,37 @@ void TForm1::ImageClick(int slot) {
     DrawTilette(1);
 }
 
-void TForm1::c01ImageClick() { ImageClick(1); }
-void TForm1::c02ImageClick() { ImageClick(2); }
-void TForm1::c03ImageClick() { ImageClick(3); }
-void TForm1::c04ImageClick() { ImageClick(4); }
-void TForm1::c05ImageClick() { ImageClick(5); }
-void TForm1::c06ImageClick() { ImageClick(6); }
-void TForm1::c07ImageClick() { ImageClick(7); }
-void TForm1::c08ImageClick() { ImageClick(8); }
-void TForm1::c09ImageClick() { ImageClick(9); }
+void TForm1::c01ImageClick() {
+    ImageClick(1);
+}
+void TForm1::c02ImageClick() {
+    ImageClick(2);
+}
+void TForm1::c03ImageClick() {
+    ImageClick(3);
+}
+void TForm1::c04ImageClick() {
+    ImageClick(4);
+}
+void TForm1::c05ImageClick() {
+    ImageClick(5);
+}
+void TForm1::c06ImageClick() {
+    ImageClick(6);
+}
+void TForm1::c07ImageClick() {
+    ImageClick(7);
+}
+void TForm1::c08ImageClick() {
+    ImageClick(8);
+}
+void TForm1::c09ImageClick() {
+    ImageClick(9);
+}
 
-void TForm1::ImagePopupMenuPopup(int slot) { state.PopupSlot = slot; }
+void TForm1::ImagePopupMenuPopup(int slot) {
+    state.PopupSlot = slot;
+}
 
 void TForm1::ShowTiletteItemClick() {
     PageControl1->setActivePage(StandardTabSheet);
@@ -99,7 +120,8 @@ void TForm1::DeleteImage(int slotNumber) {
     }();
     BuildSlotHints(slotNumber, slotNumber, QStringLiteral("Tilette"), slotNumber);
     const Bitmap& placeholder = state.SlotPictures.at(static_cast<size_t>(slotNumber));
-    for (ImageBox* thumbnail : {slotImages.at(static_cast<size_t>(slotNumber)), basicThumbnail(slotNumber)}) {
+    for (ImageBox* thumbnail :
+         {slotImages.at(static_cast<size_t>(slotNumber)), basicThumbnail(slotNumber)}) {
         if (!thumbnail)
             continue;
         {

@@ -50,17 +50,18 @@ void TForm1::FormCreate() {
 void TForm1::BuildSlotHints(int firstSlot, int lastSlot, const QString& word, int firstNumber) {
     for (int slot = firstSlot, number = firstNumber; slot <= lastSlot; ++slot, ++number) {
         const auto index = static_cast<size_t>(slot);
-        state.SlotHints[index] = QStringLiteral("Image for %1 %2, click to select different image for %1 %2")
-                                     .arg(word)
-                                     .arg(number);
+        state.SlotHints[index] =
+            QStringLiteral("Image for %1 %2, click to select different image for %1 %2")
+                .arg(word)
+                .arg(number);
         state.SlotPictures[index] = SlotPlaceholder(number);
     }
 }
 
 QString TForm1::LongSlotHint(const QString& numberText) {
-    return QStringLiteral("Image for Tilette ") + numberText + QStringLiteral(", click to select ") +
-           QStringLiteral("different image for Tilette ") + numberText +
-           QStringLiteral(", right click for popup menu. ") +
+    return QStringLiteral("Image for Tilette ") + numberText +
+           QStringLiteral(", click to select ") + QStringLiteral("different image for Tilette ") +
+           numberText + QStringLiteral(", right click for popup menu. ") +
            QStringLiteral("Popup menu also has choices to show tilette, delete tilette, and ") +
            QStringLiteral("color tilette.");
 }
@@ -122,8 +123,9 @@ void TForm1::DisplayHint() {
 
 void TForm1::setLockableControlsEnabled(bool enabled) {
     for (QWidget* control : std::initializer_list<QWidget*>{
-             PrinterSetupButton, Label2, CopiesEdit, CopiesUpDown, PreviewTiletteButton, PreviewButton,
-             PrintButton, ExitButton, GroupBox1, BorderRadioGroup, TypeOfPageRadioGroup})
+             PrinterSetupButton, Label2, CopiesEdit, CopiesUpDown, PreviewTiletteButton,
+             PreviewButton, PrintButton, ExitButton, GroupBox1, BorderRadioGroup,
+             TypeOfPageRadioGroup})
         control->setEnabled(enabled);
     FileMenu->setEnabled(enabled);
     FileMenu->menuAction()->setEnabled(enabled);
@@ -147,24 +149,33 @@ void TForm1::ContinueButtonClick() {
     AImageClick();
 }
 
-void TForm1::ExitButtonClick() { close(); }
+void TForm1::ExitButtonClick() {
+    close();
+}
 
-void TForm1::ExitItemClick() { ExitButtonClick(); }
+void TForm1::ExitItemClick() {
+    ExitButtonClick();
+}
 
-void TForm1::ExitAboutButtonClick() { close(); }
+void TForm1::ExitAboutButtonClick() {
+    close();
+}
 
 void TForm1::PageControl2Change() {
     PageControl1->setActivePage(StandardTabSheet);
     PickColorRadioGroup->setItemIndex(0);
 }
 
-void TForm1::PickColorRadioGroupClick() { state.ColorPickActive = PickColorRadioGroup->itemIndex() != 0; }
+void TForm1::PickColorRadioGroupClick() {
+    state.ColorPickActive = PickColorRadioGroup->itemIndex() != 0;
+}
 
 bool TForm1::FormCloseQuery() {
     // Saving the sheet definition arrives with the setup files; the question is asked already
     // so that the way out of the program stays the same.
-    dialogs_.question(QStringLiteral("Save?"),
-                      QStringLiteral("Do you want to save the definition for the current sheet of tilettes?"));
+    dialogs_.question(
+        QStringLiteral("Save?"),
+        QStringLiteral("Do you want to save the definition for the current sheet of tilettes?"));
     return dialogs_.question(QStringLiteral("End Program?"),
                              QStringLiteral("Are you sure you, you want to end program?"));
 }

@@ -12,8 +12,9 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "tilettes: no display found. Run it in a desktop session, or without one as: "
-                             "xvfb-run -a tilettes\n");
+        std::fprintf(stderr,
+                     "tilettes: no display found. Run it in a desktop session, or without one as: "
+                     "xvfb-run -a tilettes\n");
         return 1;
     }
     QApplication application(argc, argv);

@@ -38,8 +38,8 @@ template <typename Work> std::vector<double> timeRuns(int runs, Work work) {
 }
 
 void report(const char* what, const std::vector<double>& sorted) {
-    std::printf("%-44s median %7.1f ms  (min %6.1f, max %6.1f, %zu runs)\n", what, sorted[sorted.size() / 2],
-                sorted.front(), sorted.back(), sorted.size());
+    std::printf("%-44s median %7.1f ms  (min %6.1f, max %6.1f, %zu runs)\n", what,
+                sorted[sorted.size() / 2], sorted.front(), sorted.back(), sorted.size());
 }
 } // namespace
 
@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     report("one keystroke in the value text", timeRuns(runs, [&] {
                form.ValueEdit->setText(QStringLiteral("$%1").arg(++keystroke));
            }));
-    report("decoding the JPEG whole", timeRuns(std::max(3, runs / 3), [&] { (void)readPicture(path); }));
+    report("decoding the JPEG whole",
+           timeRuns(std::max(3, runs / 3), [&] { (void)readPicture(path); }));
     return 0;
 }

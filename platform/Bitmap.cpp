@@ -47,7 +47,9 @@ void Bitmap::resize(int width, int height) {
     image_ = std::move(resized);
 }
 
-Colour Bitmap::pixel(int x, int y) const { return fromRgb(image_.pixel(x, y)); }
+Colour Bitmap::pixel(int x, int y) const {
+    return fromRgb(image_.pixel(x, y));
+}
 
 void Bitmap::setPixel(int x, int y, Colour colour) {
     if (isIndexed())
@@ -72,9 +74,13 @@ void Bitmap::setPalette(const std::vector<Colour>& palette) {
     image_.setColorTable(table);
 }
 
-int Bitmap::pixelIndex(int x, int y) const { return image_.pixelIndex(x, y); }
+int Bitmap::pixelIndex(int x, int y) const {
+    return image_.pixelIndex(x, y);
+}
 
-void Bitmap::setPixelIndex(int x, int y, int index) { image_.setPixel(x, y, static_cast<uint>(index)); }
+void Bitmap::setPixelIndex(int x, int y, int index) {
+    image_.setPixel(x, y, static_cast<uint>(index));
+}
 
 Bitmap Bitmap::toTrueColour() const {
     if (!isIndexed())

@@ -8,7 +8,7 @@
 // A raster picture: true colour, or 8 bits per pixel with a 256-entry palette.
 // Copies are cheap (shared until written).
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height, Colour fill = colours::white);
     explicit Bitmap(QImage image);
@@ -38,6 +38,6 @@ public:
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
 
-private:
+  private:
     QImage image_;
 };

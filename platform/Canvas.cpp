@@ -21,14 +21,16 @@ QFont toQFont(const CanvasFont& font) {
 
 namespace {
 // Lines run through pixel centres so that a pen of width w on x covers the w pixels around x.
-QPointF centreOf(int x, int y) { return QPointF(x + 0.5, y + 0.5); }
+QPointF centreOf(int x, int y) {
+    return QPointF(x + 0.5, y + 0.5);
+}
 
 double screenAngleDegrees(double dx, double dy) {
     return std::atan2(-dy, dx) * 180.0 / std::numbers::pi;
 }
 } // namespace
 
-Canvas::Canvas(Bitmap& target) : bitmap_(&target) {
+Canvas::Canvas(Bitmap& target) {
     if (target.isIndexed())
         target = target.toTrueColour();
     if (!target.isEmpty())
@@ -66,7 +68,9 @@ void Canvas::setPen(int width, Colour colour) {
     applyPen();
 }
 
-void Canvas::moveTo(int x, int y) { position_ = {x, y}; }
+void Canvas::moveTo(int x, int y) {
+    position_ = {x, y};
+}
 
 void Canvas::lineTo(int x, int y) {
     if (painter_.isActive())
@@ -119,10 +123,9 @@ void Canvas::drawTransparent(int x, int y, const Bitmap& source, Colour transpar
 void Canvas::copyRect(const Rect& target, const Bitmap& source, const Rect& sourceRect) {
     if (!painter_.isActive() || source.isEmpty())
         return;
-    painter_.drawImage(QRect(target.left, target.top, target.width(), target.height()),
-                       source.image(),
-                       QRect(sourceRect.left, sourceRect.top, sourceRect.width(),
-                             sourceRect.height()));
+    painter_.drawImage(
+        QRect(target.left, target.top, target.width(), target.height()), source.image(),
+        QRect(sourceRect.left, sourceRect.top, sourceRect.width(), sourceRect.height()));
 }
 
 void Canvas::setFont(const CanvasFont& font) {
@@ -132,14 +135,14 @@ void Canvas::setFont(const CanvasFont& font) {
 }
 
 int Canvas::textWidth(const QString& text) {
-    const QFontMetrics metrics = painter_.isActive() ? painter_.fontMetrics()
-                                                     : QFontMetrics(toQFont(font_));
+    const QFontMetrics metrics =
+        painter_.isActive() ? painter_.fontMetrics() : QFontMetrics(toQFont(font_));
     return metrics.horizontalAdvance(text);
 }
 
 int Canvas::textHeight(const QString&) {
-    const QFontMetrics metrics = painter_.isActive() ? painter_.fontMetrics()
-                                                     : QFontMetrics(toQFont(font_));
+    const QFontMetrics metrics =
+        painter_.isActive() ? painter_.fontMetrics() : QFontMetrics(toQFont(font_));
     return metrics.ascent() + metrics.descent();
 }
 

@@ -28,7 +28,7 @@ QFont toQFont(const CanvasFont& font);
 // nothing is anti-aliased except text, stretching never smooths.
 // A canvas lives only while it draws: create it, draw, let it go.
 class Canvas {
-public:
+  public:
     explicit Canvas(Bitmap& target);
     explicit Canvas(QPaintDevice* device);
     Canvas(const Canvas&) = delete;
@@ -60,10 +60,9 @@ public:
 
     QPainter& painter() { return painter_; }
 
-private:
+  private:
     void applyPen();
 
-    Bitmap* bitmap_ = nullptr;
     QPainter painter_;
     int penWidth_ = 1;
     Colour penColour_ = colours::black;

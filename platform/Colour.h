@@ -10,12 +10,22 @@ using Colour = std::uint32_t;
 constexpr Colour makeColour(int red, int green, int blue) {
     return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
-inline QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
-inline Colour fromQColor(const QColor& c) { return makeColour(c.red(), c.green(), c.blue()); }
+inline QColor toQColor(Colour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+inline Colour fromQColor(const QColor& c) {
+    return makeColour(c.red(), c.green(), c.blue());
+}
 // QImage's RGB32 pixels are 0xffRRGGBB.
 inline Colour fromRgb(unsigned int rgb) {
     return makeColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);

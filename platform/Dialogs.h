@@ -32,7 +32,7 @@ enum class DialogKind { OpenFile, SaveFile, Colour, Font, PrinterSetup, Message,
 // Everything that asks the user something. The window gets one when it is built, so tests
 // can answer from a script.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // The chosen path, or nothing when cancelled.

@@ -10,11 +10,11 @@ enum class PageOrientation { Portrait, Landscape };
 
 // What the printer measurements need of the selected printer, in its device pixels.
 struct DeviceCapabilities {
-    int pageWidth = 0;      // printable width
-    int pageHeight = 0;     // printable height
+    int pageWidth = 0;  // printable width
+    int pageHeight = 0; // printable height
     int pixelsPerInchX = 0;
     int pixelsPerInchY = 0;
-    int physicalWidth = 0;  // whole sheet
+    int physicalWidth = 0; // whole sheet
     int physicalHeight = 0;
     int physicalOffsetX = 0; // unprintable left margin
     int physicalOffsetY = 0; // unprintable top margin
@@ -23,7 +23,7 @@ struct DeviceCapabilities {
 
 // An open print job: one page to draw on.
 class PrintJob {
-public:
+  public:
     virtual ~PrintJob() = default;
     virtual QPaintDevice* page() = 0;
     // Finishes the document; throws UserError when the printer fails.
@@ -33,7 +33,7 @@ public:
 // The printers of the system. There is always at least one: the built-in PDF printer
 // at the end of the list.
 class PrinterSystem {
-public:
+  public:
     virtual ~PrinterSystem() = default;
 
     virtual QStringList printerNames() const = 0;

@@ -5,8 +5,8 @@
 // Every test program runs with a real QApplication on the off-screen platform, and with
 // Qt's test paths so that nothing touches the user's own data folder.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);

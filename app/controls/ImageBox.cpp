@@ -29,7 +29,8 @@ void ImageBox::mousePressEvent(QMouseEvent* event) {
 void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = leftPressed_;
     leftPressed_ = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
 }
 

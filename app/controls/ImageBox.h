@@ -8,25 +8,25 @@
 // It keeps its own bitmap of its size; drawing into picture() and calling update() shows it.
 class ImageBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     ImageBox(int width, int height, QWidget* parent);
 
     Bitmap& picture() { return picture_; }
     const Bitmap& picture() const { return picture_; }
     void setPicture(const Bitmap& picture);
 
-signals:
+  signals:
     void clicked();
     void mousePressed(Qt::MouseButton button, int x, int y);
     void popupRequested(const QPoint& globalPosition);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     Bitmap picture_;
     bool leftPressed_ = false;
 };

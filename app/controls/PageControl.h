@@ -10,7 +10,7 @@ class QTabBar;
 // active. Only a page whose tab is shown, or a page made active by code, is ever on top.
 class PageControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PageControl(QWidget* parent);
 
     // Adds a page with its caption; the page widget is created here and returned.
@@ -30,14 +30,14 @@ public:
 
     QList<QWidget*> visibleTabPages() const;
 
-signals:
+  signals:
     // The user chose another page by its tab.
     void changed();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     struct Page {
         QWidget* widget;
         QString caption;

@@ -8,8 +8,7 @@ constexpr int titleHeight = 14;
 constexpr int border = 6;
 } // namespace
 
-RadioGroup::RadioGroup(const QString& title, const QStringList& items, int columns,
-                       QWidget* parent)
+RadioGroup::RadioGroup(const QString& title, const QStringList& items, int columns, QWidget* parent)
     : QGroupBox(title, parent), columns_(std::max(1, columns)) {
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);

@@ -11,7 +11,7 @@ class QRadioButton;
 // index again emits nothing.
 class RadioGroup : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     RadioGroup(const QString& title, const QStringList& items, int columns, QWidget* parent);
 
     int itemIndex() const { return index_; }
@@ -20,13 +20,13 @@ public:
     QRadioButton* button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
     QString itemText(int index) const;
 
-signals:
+  signals:
     void changed();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void layoutButtons();
 
     std::vector<QRadioButton*> buttons_;

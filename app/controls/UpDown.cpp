@@ -6,8 +6,8 @@
 #include <algorithm>
 
 UpDown::UpDown(int minimum, int maximum, int step, int position, QWidget* parent)
-    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)),
-      minimum_(minimum), maximum_(maximum), step_(step), position_(minimum) {
+    : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)), minimum_(minimum),
+      maximum_(maximum), step_(step), position_(minimum) {
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
     for (QToolButton* arrow : {up_, down_}) {

@@ -10,7 +10,7 @@ class QToolButton;
 // by one step (staying in range) and then emits clicked().
 class UpDown : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Button { Up, Down };
 
     UpDown(int minimum, int maximum, int step, int position, QWidget* parent);
@@ -26,14 +26,14 @@ public:
     // What a click on one of the arrows does.
     void click(Button button);
 
-signals:
+  signals:
     void clicked(UpDown::Button button);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void showInBuddy();
 
     QToolButton* up_;

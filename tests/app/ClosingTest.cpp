@@ -12,8 +12,8 @@ TEST_F(ClosingTest, EveryCloseRequestAsksBothQuestionsAndNoKeepsEverything) {
     form->ValueEdit->setText(QStringLiteral("$5"));
     form->BorderRadioGroup->setItemIndex(1);
 
-    const std::vector<void (TForm1::*)()> exits{&TForm1::ExitAboutButtonClick, &TForm1::ExitButtonClick,
-                                               &TForm1::ExitItemClick};
+    const std::vector<void (TForm1::*)()> exits{&TForm1::ExitAboutButtonClick,
+                                                &TForm1::ExitButtonClick, &TForm1::ExitItemClick};
     for (auto exitHandler : exits) {
         const size_t before = dialogs.shown().size();
         dialogs.answerYes();
@@ -24,7 +24,9 @@ TEST_F(ClosingTest, EveryCloseRequestAsksBothQuestionsAndNoKeepsEverything) {
         const ShownDialog& end = dialogs.shown()[before + 1];
         EXPECT_EQ(save.kind, DialogKind::Question);
         EXPECT_EQ(save.title, QStringLiteral("Save?"));
-        EXPECT_EQ(save.text, QStringLiteral("Do you want to save the definition for the current sheet of tilettes?"));
+        EXPECT_EQ(save.text,
+                  QStringLiteral(
+                      "Do you want to save the definition for the current sheet of tilettes?"));
         EXPECT_EQ(end.title, QStringLiteral("End Program?"));
         EXPECT_EQ(end.text, QStringLiteral("Are you sure you, you want to end program?"));
         EXPECT_FALSE(form->closed());

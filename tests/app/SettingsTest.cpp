@@ -18,7 +18,7 @@ bool hasPixel(const Bitmap& picture, Colour colour) {
 } // namespace
 
 class SettingsTest : public WindowFixture {
-protected:
+  protected:
     void SetUp() override {
         WindowFixture::SetUp();
         continueWith(pictureFile(QStringLiteral("photo.bmp"), 400, 400, 0x808080));
@@ -161,6 +161,7 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     // Unchecking the override goes back to the size for the number across.
     form->SizeTilettesCheckBox->setChecked(false);
     EXPECT_EQ(form->state.TiletteWidth, 320);
-    EXPECT_EQ(form->TiletteSizeLabel->text(), QStringLiteral("Tilette Size -- Width = 1.60 Height = 1.60"));
+    EXPECT_EQ(form->TiletteSizeLabel->text(),
+              QStringLiteral("Tilette Size -- Width = 1.60 Height = 1.60"));
     EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 6 Across = 5"));
 }

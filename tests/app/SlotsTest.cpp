@@ -45,14 +45,14 @@ TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
         Rect expected; // where the picture lands in the 900 x 900 square
     };
     const Case cases[] = {
-        {1200, 800, 666, {0, 150, 900, 750}},   // wide: full width, centred down
-        {800, 1200, 1500, {150, 0, 750, 900}},  // tall: 1350 > 900, so 600 wide, centred across
-        {500, 500, 1000, {0, 0, 900, 900}},     // square fills all
-        {1000, 1001, 1001, {0, 0, 900, 900}},   // 1001 * 900 div 1000 = 900 is not above 900
+        {1200, 800, 666, {0, 150, 900, 750}},  // wide: full width, centred down
+        {800, 1200, 1500, {150, 0, 750, 900}}, // tall: 1350 > 900, so 600 wide, centred across
+        {500, 500, 1000, {0, 0, 900, 900}},    // square fills all
+        {1000, 1001, 1001, {0, 0, 900, 900}},  // 1001 * 900 div 1000 = 900 is not above 900
     };
     for (const Case& c : cases) {
-        const QString path = pictureFile(QStringLiteral("p%1x%2.bmp").arg(c.width).arg(c.height), c.width, c.height,
-                                         pictureColour);
+        const QString path = pictureFile(QStringLiteral("p%1x%2.bmp").arg(c.width).arg(c.height),
+                                         c.width, c.height, pictureColour);
         loadSlot(3, path);
         const ImageSlot& slot = form->state.ImageSlots[3];
         EXPECT_EQ(slot.Width, c.width);
@@ -71,7 +71,8 @@ TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
 }
 
 TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
-    const QString path = pictureFile(QStringLiteral("Holiday IMG_0042.BMP"), 400, 300, pictureColour);
+    const QString path =
+        pictureFile(QStringLiteral("Holiday IMG_0042.BMP"), 400, 300, pictureColour);
     continueWith(path);
     const ImageSlot& slot = form->state.ImageSlots[1];
     EXPECT_EQ(slot.FileName, path); // the name keeps its case
@@ -165,7 +166,8 @@ TEST_F(SlotsTest, PopupMenusOpenShowAndDelete) {
             captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
         const QStringList expected =
             slot == 8 ? QStringList{"Open Image...", "-", "Show Tilette", "-", "Delete Image"}
-                      : QStringList{"Open Image...", "-", "Show Tilette", "Color Image", "-", "Delete Image"};
+                      : QStringList{"Open Image...", "-", "Show Tilette",
+                                    "Color Image",   "-", "Delete Image"};
         EXPECT_EQ(captions, expected) << slot;
     }
     EXPECT_EQ(form->popupMenu(6).openItem->objectName(), QStringLiteral("OpenImage06Item"));

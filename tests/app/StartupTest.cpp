@@ -8,6 +8,7 @@
 #include "app/controls/UpDown.h"
 #include "platform/Canvas.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QCheckBox>
 #include <QToolButton>
 
 namespace {
@@ -76,17 +76,23 @@ TEST_F(StartupTest, FirstActivationDrawsTheSampleAndSetsTheWorkingDefaults) {
     EXPECT_GT(countPixels(form->AboutSampleImage->picture(), colours::red), 200);
     // Every user slot shows its numbered placeholder, with its short hint on the Images page.
     for (int slot = 1; slot <= 9; ++slot) {
-        EXPECT_EQ(form->slotImages[static_cast<size_t>(slot)]->picture().pixel(1, 1), colours::paleYellow);
-        EXPECT_EQ(hintOf(form->slotImages[static_cast<size_t>(slot)]),
-                  QStringLiteral("Image for Tilette %1, click to select different image for Tilette %1").arg(slot));
+        EXPECT_EQ(form->slotImages[static_cast<size_t>(slot)]->picture().pixel(1, 1),
+                  colours::paleYellow);
+        EXPECT_EQ(
+            hintOf(form->slotImages[static_cast<size_t>(slot)]),
+            QStringLiteral("Image for Tilette %1, click to select different image for Tilette %1")
+                .arg(slot));
     }
-    EXPECT_TRUE(hintOf(form->AImage).endsWith(QStringLiteral("delete tilette, and color tilette.")));
+    EXPECT_TRUE(
+        hintOf(form->AImage).endsWith(QStringLiteral("delete tilette, and color tilette.")));
 }
 
 TEST_F(StartupTest, SlotPlaceholdersAndHintsAreBuiltForSlotsZeroToTen) {
     for (int slot = 0; slot <= 10; ++slot)
-        EXPECT_EQ(form->state.SlotHints[static_cast<size_t>(slot)],
-                  QStringLiteral("Image for Tilette %1, click to select different image for Tilette %1").arg(slot));
+        EXPECT_EQ(
+            form->state.SlotHints[static_cast<size_t>(slot)],
+            QStringLiteral("Image for Tilette %1, click to select different image for Tilette %1")
+                .arg(slot));
     for (int slot = 11; slot < 16; ++slot)
         EXPECT_TRUE(form->state.SlotPictures[static_cast<size_t>(slot)].isEmpty());
 
@@ -95,7 +101,8 @@ TEST_F(StartupTest, SlotPlaceholdersAndHintsAreBuiltForSlotsZeroToTen) {
     Canvas canvas(probe);
     canvas.setFont({QStringLiteral("Times New Roman"), 200, colours::green});
     const QString text = QStringLiteral("7");
-    const Rect cell{150 - canvas.textWidth(text) / 2, 300, 150 - canvas.textWidth(text) / 2 + canvas.textWidth(text),
+    const Rect cell{150 - canvas.textWidth(text) / 2, 300,
+                    150 - canvas.textWidth(text) / 2 + canvas.textWidth(text),
                     300 + canvas.textHeight(text)};
     const Bitmap& placeholder = form->state.SlotPictures[7];
     ASSERT_EQ(placeholder.width(), 900);
@@ -104,16 +111,19 @@ TEST_F(StartupTest, SlotPlaceholdersAndHintsAreBuiltForSlotsZeroToTen) {
     for (int y = 0; y < 900; y += 2)
         for (int x = 0; x < 900; x += 2) {
             const bool green = placeholder.pixel(x, y) == colours::green;
-            const bool inCell = x >= cell.left - 2 && x < cell.right + 2 && y >= cell.top && y < cell.bottom;
+            const bool inCell =
+                x >= cell.left - 2 && x < cell.right + 2 && y >= cell.top && y < cell.bottom;
             (inCell ? inside : outside) += green;
         }
     EXPECT_GT(inside, 500);
     EXPECT_EQ(outside, 0);
     EXPECT_EQ(placeholder.pixel(899, 899), colours::paleYellow);
-    EXPECT_EQ(TForm1::LongSlotHint(QStringLiteral("4")),
-              QStringLiteral("Image for Tilette 4, click to select different image for Tilette 4, right click for "
-                             "popup menu. Popup menu also has choices to show tilette, delete tilette, and color "
-                             "tilette."));
+    EXPECT_EQ(
+        TForm1::LongSlotHint(QStringLiteral("4")),
+        QStringLiteral(
+            "Image for Tilette 4, click to select different image for Tilette 4, right click for "
+            "popup menu. Popup menu also has choices to show tilette, delete tilette, and color "
+            "tilette."));
 }
 
 TEST_F(StartupTest, ContinueShowsTheWorkingPagesForEachPageTypeAndAsksForSlotOne) {
@@ -155,8 +165,9 @@ TEST_F(StartupTest, PageTypesShowTheirThumbnailsAndPages) {
         int pageType;
         bool slot2, slots3and4, imagesTab;
     };
-    for (const Expected& expected : {Expected{1, true, false, false}, Expected{2, true, true, false},
-                                     Expected{6, true, true, true}, Expected{0, false, false, false}}) {
+    for (const Expected& expected :
+         {Expected{1, true, false, false}, Expected{2, true, true, false},
+          Expected{6, true, true, true}, Expected{0, false, false, false}}) {
         form->TypeOfPageRadioGroup->setItemIndex(expected.pageType);
         EXPECT_EQ(!form->BImage->isHidden(), expected.slot2) << expected.pageType;
         EXPECT_EQ(!form->cImage->isHidden(), expected.slots3and4) << expected.pageType;
@@ -170,18 +181,25 @@ TEST_F(StartupTest, PageTypesShowTheirThumbnailsAndPages) {
 TEST_F(StartupTest, LockingDisablesExactlyTheLockableControls) {
     dialogs.cancel();
     form->run(&TForm1::ContinueButtonClick);
-    const QList<QWidget*> lockable{form->PrinterSetupButton, form->Label2, form->CopiesEdit,
-                                   form->CopiesUpDown, form->PreviewTiletteButton, form->PreviewButton,
-                                   form->PrintButton, form->ExitButton, form->GroupBox1,
-                                   form->BorderRadioGroup, form->TypeOfPageRadioGroup};
+    const QList<QWidget*> lockable{form->PrinterSetupButton,
+                                   form->Label2,
+                                   form->CopiesEdit,
+                                   form->CopiesUpDown,
+                                   form->PreviewTiletteButton,
+                                   form->PreviewButton,
+                                   form->PrintButton,
+                                   form->ExitButton,
+                                   form->GroupBox1,
+                                   form->BorderRadioGroup,
+                                   form->TypeOfPageRadioGroup};
     form->LockControls();
     for (QWidget* control : lockable)
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_FALSE(form->FileMenu->isEnabled());
     EXPECT_EQ(form->PageControl1->activePage(), form->AboutTabSheet);
     for (QWidget* control : QList<QWidget*>{form->ValueEdit, form->FontButton, form->ContinueButton,
-                                            form->NumberOfImagesWideRadioGroup, form->SelectBorderColorButton,
-                                            form->slotImages[5]})
+                                            form->NumberOfImagesWideRadioGroup,
+                                            form->SelectBorderColorButton, form->slotImages[5]})
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     // The tabs stay as they were.
     EXPECT_TRUE(form->PageControl1->tabVisible(form->StandardTabSheet));
@@ -211,7 +229,29 @@ TEST_F(StartupTest, TheHelpLineShowsTheLongHintOfTheControlUnderThePointer) {
     EXPECT_EQ(form->Memo2->toPlainText(), QStringLiteral("Go on to the working pages"));
     // A control without a hint shows its nearest enclosing control's hint.
     form->hintFromWidget(form->BorderRadioGroup->button(1));
-    EXPECT_TRUE(form->Memo2->toPlainText().startsWith(QStringLiteral("Selects the border to draw")));
+    EXPECT_TRUE(
+        form->Memo2->toPlainText().startsWith(QStringLiteral("Selects the border to draw")));
     form->hintFromWidget(form->Memo1);
     EXPECT_EQ(form->Memo2->toPlainText(), QString());
+}
+
+TEST(StartupWithoutDataFolderTest, AFolderThatCannotBeMadeIsReportedAndStartGoesOn) {
+    QTemporaryDir scratch;
+    const QString notAFolder = scratch.filePath(QStringLiteral("home-is-a-file"));
+    QFile file(notAFolder);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", notAFolder.toLocal8Bit());
+    ScriptedDialogs dialogs;
+    FakePrinterSystem printers;
+    {
+        TForm1 form(dialogs, printers);
+        form.show();
+        EXPECT_EQ(form.state.ImageSlots[0].TiletteImage.width(), 316); // start-up went on
+    }
+    qputenv("HOME", home);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].kind, DialogKind::Error);
+    EXPECT_TRUE(dialogs.shown()[0].text.startsWith(QStringLiteral("Unable to create directory")));
 }

@@ -21,37 +21,77 @@ TEST_F(WindowContentsTest, EveryNamedControlIsThereAtItsPlace) {
         QRect geometry;
     };
     const Placed placed[] = {
-        {"PageControl2", {0, 0, 161, 425}},          {"PageControl1", {162, 0, 591, 425}},
-        {"Memo2", {4, 423, 745, 45}},                {"StatusBar1", {0, 467, 754, 24}},
-        {"TypeOfPageRadioGroup", {0, 0, 153, 145}},  {"Panel1", {0, 152, 153, 201}},
-        {"CopiesEdit", {96, 8, 25, 21}},             {"CopiesUpDown", {121, 8, 15, 21}},
-        {"PrintButton", {8, 168, 137, 25}},          {"ExitButton", {8, 360, 137, 25}},
-        {"ValueEdit", {8, 16, 137, 56}},             {"EdgeRadioGroup", {4, 112, 141, 57}},
-        {"WidthUpDown", {113, 32, 16, 21}},          {"PickColorRadioGroup", {2, 200, 150, 105}},
-        {"GroupBox1", {0, 0, 225, 225}},             {"DImage", {111, 120, 100, 100}},
-        {"BorderRadioGroup", {0, 296, 225, 57}},     {"SelectBackgoundColorButton", {112, 16, 105, 17}},
-        {"Image2", {231, 0, 350, 350}},              {"c09Image", {212, 240, 100, 100}},
-        {"AboutSampleImage", {231, 0, 350, 350}},    {"ContinueButton", {32, 328, 121, 25}},
-        {"CancelColoringButton", {424, 360, 145, 25}}, {"TypeRadioGroup", {0, 0, 153, 369}},
+        {"PageControl2", {0, 0, 161, 425}},
+        {"PageControl1", {162, 0, 591, 425}},
+        {"Memo2", {4, 423, 745, 45}},
+        {"StatusBar1", {0, 467, 754, 24}},
+        {"TypeOfPageRadioGroup", {0, 0, 153, 145}},
+        {"Panel1", {0, 152, 153, 201}},
+        {"CopiesEdit", {96, 8, 25, 21}},
+        {"CopiesUpDown", {121, 8, 15, 21}},
+        {"PrintButton", {8, 168, 137, 25}},
+        {"ExitButton", {8, 360, 137, 25}},
+        {"ValueEdit", {8, 16, 137, 56}},
+        {"EdgeRadioGroup", {4, 112, 141, 57}},
+        {"WidthUpDown", {113, 32, 16, 21}},
+        {"PickColorRadioGroup", {2, 200, 150, 105}},
+        {"GroupBox1", {0, 0, 225, 225}},
+        {"DImage", {111, 120, 100, 100}},
+        {"BorderRadioGroup", {0, 296, 225, 57}},
+        {"SelectBackgoundColorButton", {112, 16, 105, 17}},
+        {"Image2", {231, 0, 350, 350}},
+        {"c09Image", {212, 240, 100, 100}},
+        {"AboutSampleImage", {231, 0, 350, 350}},
+        {"ContinueButton", {32, 328, 121, 25}},
+        {"CancelColoringButton", {424, 360, 145, 25}},
+        {"TypeRadioGroup", {0, 0, 153, 369}},
     };
     for (const Placed& control : placed) {
         auto* widget = form->findChild<QWidget*>(QLatin1String(control.name));
         ASSERT_NE(widget, nullptr) << control.name;
         EXPECT_EQ(widget->geometry(), control.geometry) << control.name;
     }
-    for (const char* name : {"PrintControlTabSheet", "TabSheet4", "TextTabSheet", "AdvancedTabSheet", "TabSheet1",
-                             "StandardTabSheet", "Images01to15TabSheet", "PreviewTabSheet", "AboutTabSheet",
-                             "HiddenImagesTabSheet", "ColorImageTabSheet", "Label1", "Label2", "Label3",
-                             "DownLabel", "TiletteSizeLabel", "WidthEdit", "HeightEdit", "RatioCheckBox",
-                             "BlankCheckBox", "SizeTilettesCheckBox", "FontButton", "TextSelectButton",
-                             "SelectValueColorButton", "SelectTextColorButton", "PreviewTiletteButton",
-                             "PrinterSetupButton", "PreviewButton", "Memo1", "Image3", "PreviewImage",
-                             "ColorBitMapImage", "UseColoredImageButton", "ExitAboutButton", "c00Image",
+    for (const char* name : {"PrintControlTabSheet",
+                             "TabSheet4",
+                             "TextTabSheet",
+                             "AdvancedTabSheet",
+                             "TabSheet1",
+                             "StandardTabSheet",
+                             "Images01to15TabSheet",
+                             "PreviewTabSheet",
+                             "AboutTabSheet",
+                             "HiddenImagesTabSheet",
+                             "ColorImageTabSheet",
+                             "Label1",
+                             "Label2",
+                             "Label3",
+                             "DownLabel",
+                             "TiletteSizeLabel",
+                             "WidthEdit",
+                             "HeightEdit",
+                             "RatioCheckBox",
+                             "BlankCheckBox",
+                             "SizeTilettesCheckBox",
+                             "FontButton",
+                             "TextSelectButton",
+                             "SelectValueColorButton",
+                             "SelectTextColorButton",
+                             "PreviewTiletteButton",
+                             "PrinterSetupButton",
+                             "PreviewButton",
+                             "Memo1",
+                             "Image3",
+                             "PreviewImage",
+                             "ColorBitMapImage",
+                             "UseColoredImageButton",
+                             "ExitAboutButton",
+                             "c00Image",
                              "c10Image"})
         EXPECT_NE(form->findChild<QWidget*>(QLatin1String(name)), nullptr) << name;
-    for (const char* name : {"OpenItem", "SaveAsItem", "SaveSheetImageBestItem", "SaveSingleTiletteImageBestItem",
-                             "SaveSheetImageGoodItem", "SaveSingleTiletteImageGoodItem", "SaveSheetImageforEmailItem",
-                             "SaveSingleTiletteImageforEmailItem", "ExitItem"})
+    for (const char* name :
+         {"OpenItem", "SaveAsItem", "SaveSheetImageBestItem", "SaveSingleTiletteImageBestItem",
+          "SaveSheetImageGoodItem", "SaveSingleTiletteImageGoodItem", "SaveSheetImageforEmailItem",
+          "SaveSingleTiletteImageforEmailItem", "ExitItem"})
         EXPECT_NE(form->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
 }
 
@@ -71,15 +111,18 @@ TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
     EXPECT_FALSE(form->WidthUpDown->isEnabled());
     EXPECT_TRUE(form->RatioCheckBox->isChecked());
     EXPECT_FALSE(form->SizeTilettesCheckBox->isChecked());
-    EXPECT_EQ(form->ValueFontDialog.Font, (FontChoice{QStringLiteral("Times New Roman"), 35, true, false, 0}));
-    EXPECT_EQ(form->TextFontDialog.Font, (FontChoice{QStringLiteral("Arial"), 16, true, false, colours::red}));
+    EXPECT_EQ(form->ValueFontDialog.Font,
+              (FontChoice{QStringLiteral("Times New Roman"), 35, true, false, 0}));
+    EXPECT_EQ(form->TextFontDialog.Font,
+              (FontChoice{QStringLiteral("Arial"), 16, true, false, colours::red}));
     EXPECT_EQ(form->TextColorDialog.Color, colours::red);
     EXPECT_EQ(form->ValueEdit->font().pixelSize(), 47); // the edit shows the value font
     EXPECT_EQ(hintOf(form->ExitButton), QStringLiteral("Ends Program"));
     EXPECT_EQ(form->PreviewImage->size(), QSize(583, 389));
     // Only what the program reads is offered, JPEG first.
     EXPECT_EQ(form->OpenPictureDialog1.filters,
-              (QStringList{QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"), QStringLiteral("Bitmaps (*.bmp)")}));
+              (QStringList{QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
+                           QStringLiteral("Bitmaps (*.bmp)")}));
     EXPECT_EQ(form->OpenPictureDialog1.selectedFilter, 0);
     // The data folder is there, in the per-user data location.
     EXPECT_TRUE(QDir(form->state.DataFolder).exists());

@@ -12,7 +12,7 @@
 // The whole window off screen, with scripted dialogs and a 600 dpi printer whose printable
 // area is 8 x 10.5 inches.
 class WindowFixture : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form = std::make_unique<TForm1>(dialogs, printers);
         form->show();
@@ -49,9 +49,7 @@ protected:
 
     // Paints the shown tilette in a colour no drawing uses, so a test can tell whether a
     // handler drew it again.
-    void markCurrentTilette() {
-        form->state.CurrentTilette = Bitmap(3, 3, markerColour);
-    }
+    void markCurrentTilette() { form->state.CurrentTilette = Bitmap(3, 3, markerColour); }
     bool redrawnSinceMark() const {
         const Bitmap& current = form->state.CurrentTilette;
         return current.width() != 3 || current.pixel(1, 1) != markerColour;

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -62,7 +64,8 @@ Colour screenPixel(const QImage& shot, QWidget* widget, QPoint at) {
 QStringList clippedCaptions(QWidget* window) {
     QStringList clipped;
     auto check = [&](QWidget* widget, const QString& text, int room) {
-        if (widget->isVisible() && !text.isEmpty() && widget->fontMetrics().horizontalAdvance(text) > room)
+        if (widget->isVisible() && !text.isEmpty() &&
+            widget->fontMetrics().horizontalAdvance(text) > room)
             clipped << widget->objectName() + QStringLiteral(": ") + text;
     };
     for (auto* button : window->findChildren<QPushButton*>())
@@ -76,14 +79,15 @@ QStringList clippedCaptions(QWidget* window) {
     for (auto* label : window->findChildren<QLabel*>()) {
         if (!label->wordWrap())
             check(label, label->text(), label->width());
-        if (label->isVisible() && !label->text().isEmpty() && label->height() < label->fontMetrics().height())
+        if (label->isVisible() && !label->text().isEmpty() &&
+            label->height() < label->fontMetrics().height())
             clipped << label->objectName() + QStringLiteral(" is too low for its text");
     }
     return clipped;
 }
 
 class RealWindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
         form = std::make_unique<TForm1>(dialogs, printers);
@@ -106,11 +110,13 @@ TEST_F(RealWindowTest, StartsOnTheAboutPageWithTheSampleTilette) {
     EXPECT_EQ(form->clientArea->size(), QSize(754, 491));
     // The stamp's top-left corner at tilette (12, 12) shows red on the screen.
     const Rect where = form->state.PreviewRect;
-    const QPoint corner(where.left + 12 * where.width() / 316 + 1, where.top + 12 * where.height() / 316 + 1);
+    const QPoint corner(where.left + 12 * where.width() / 316 + 1,
+                        where.top + 12 * where.height() / 316 + 1);
     int red = 0;
     for (int dy = -2; dy <= 2; ++dy)
         for (int dx = -2; dx <= 2; ++dx)
-            red += screenPixel(shot, form->AboutSampleImage, corner + QPoint(dx, dy)) == colours::red;
+            red +=
+                screenPixel(shot, form->AboutSampleImage, corner + QPoint(dx, dy)) == colours::red;
     EXPECT_GT(red, 0);
     EXPECT_TRUE(form->ContinueButton->isVisible());
     EXPECT_TRUE(form->ExitAboutButton->isVisible());
@@ -134,7 +140,8 @@ TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
         QTest::keyClick(name, Qt::Key_Return);
     });
     QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
-    EXPECT_TRUE(listed.contains(QStringLiteral("IMG_0042.JPG"))) << listed.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("IMG_0042.JPG")))
+        << listed.join(QLatin1Char(' ')).toStdString();
     ASSERT_EQ(form->state.ImageSlots[1].FileName, path);
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
     const QImage shot = screenshot(QStringLiteral("02-basic-with-picture"));
@@ -154,10 +161,25 @@ TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
     for (const auto& [left, right] : pages) {
         form->PageControl2->setActivePage(left);
         form->PageControl1->setActivePage(right);
-        screenshot(QStringLiteral("%1-%2-%3").arg(number++, 2, 10, QLatin1Char('0')).arg(left->objectName(),
-                                                                                         right->objectName()));
+        screenshot(QStringLiteral("%1-%2-%3")
+                       .arg(number++, 2, 10, QLatin1Char('0'))
+                       .arg(left->objectName(), right->objectName()));
         EXPECT_EQ(clippedCaptions(form.get()).join(QLatin1Char('\n')).toStdString(), "");
     }
+}
+
+TEST_F(RealWindowTest, PointingAtAControlShowsItsHintInTheHelpLine) {
+    QCursor::setPos(form->ContinueButton->mapToGlobal(form->ContinueButton->rect().center()));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] {
+            return form->Memo2->toPlainText().startsWith(QStringLiteral("Click to continue"));
+        },
+        3000))
+        << form->Memo2->toPlainText().toStdString();
+    QCursor::setPos(form->ExitAboutButton->mapToGlobal(form->ExitAboutButton->rect().center()));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return form->Memo2->toPlainText() == QStringLiteral("End Program"); }, 3000))
+        << form->Memo2->toPlainText().toStdString();
 }
 
 TEST_F(RealWindowTest, TheCloseBoxAsksBothQuestionsAndNoKeepsTheWindow) {
@@ -171,9 +193,12 @@ TEST_F(RealWindowTest, TheCloseBoxAsksBothQuestionsAndNoKeepsTheWindow) {
         clickButton(box, QMessageBox::No);
     });
     form->close();
-    EXPECT_EQ(asked, (QStringList{
-                         QStringLiteral("Save?|Do you want to save the definition for the current sheet of tilettes?"),
-                         QStringLiteral("End Program?|Are you sure you, you want to end program?")}));
+    EXPECT_EQ(
+        asked,
+        (QStringList{
+            QStringLiteral(
+                "Save?|Do you want to save the definition for the current sheet of tilettes?"),
+            QStringLiteral("End Program?|Are you sure you, you want to end program?")}));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->closed());
 }

@@ -63,7 +63,8 @@ TEST(CanvasTest, WidePensAreCentredOnTheirLine) {
 }
 
 TEST(CanvasTest, ArcsRunCounterClockwiseFromStartToEnd) {
-    // From the left point counter-clockwise (as seen on screen) to the right point is the lower half.
+    // From the left point counter-clockwise (as seen on screen) to the right point is the lower
+    // half.
     Bitmap lower(40, 40);
     {
         Canvas canvas(lower);
@@ -166,7 +167,8 @@ TEST(CanvasTest, TextIsPlacedByTheTopLeftOfItsCellInPointSizes) {
     canvas.setFont({QStringLiteral("Liberation Sans"), 24, ink});
     const QFontMetrics metrics(toQFont(canvas.font()));
     EXPECT_EQ(canvas.textHeight(QStringLiteral("Wg")), metrics.ascent() + metrics.descent());
-    EXPECT_EQ(canvas.textWidth(QStringLiteral("HHH")), metrics.horizontalAdvance(QStringLiteral("HHH")));
+    EXPECT_EQ(canvas.textWidth(QStringLiteral("HHH")),
+              metrics.horizontalAdvance(QStringLiteral("HHH")));
     canvas.textOut(30, 20, QStringLiteral("HHH"));
     canvas.painter().end();
 
