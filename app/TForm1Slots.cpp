@@ -6,6 +6,7 @@
 #include "platform/Canvas.h"
 #include "platform/PictureFile.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 namespace {
@@ -38,6 +39,8 @@ Bitmap TForm1::LoadSlotImage(int slotNumber) {
         if (!chosen)
             return slotPicture;
         fileName = *chosen;
+        // The next picture is most likely beside this one.
+        OpenPictureDialog1.folder = QFileInfo(fileName).absolutePath();
     }
 
     // The slot takes the new file only once it has been read: a broken file leaves the slot,

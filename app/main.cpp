@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     QtPrinterSystem printers;
     QtDialogs dialogs(nullptr);
     TForm1 window(dialogs, printers);
+    dialogs.setParentWindow(&window);
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            QGuiApplication::primaryScreen()->availableGeometry()));
     window.show();

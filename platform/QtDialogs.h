@@ -16,6 +16,8 @@ class QtDialogs : public Dialogs {
     static const QString errorTitle;       // the title of the standard error box
 
     explicit QtDialogs(QWidget* parent);
+    // Dialogs open centred over this window; it is made after the dialogs it is given.
+    void setParentWindow(QWidget* parent) { parent_ = parent; }
 
     std::optional<QString> openFile(const FileDialogRequest& request) override;
     std::optional<QString> saveFile(const FileDialogRequest& request) override;

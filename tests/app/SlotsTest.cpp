@@ -78,6 +78,8 @@ TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
     EXPECT_EQ(slot.FileName, path); // the name keeps its case
     EXPECT_EQ(slot.SaveName, path);
     EXPECT_EQ(slot.Ratio, 750);
+    EXPECT_EQ(dialogs.shown().back().request.folder, QStringLiteral("."));
+    EXPECT_EQ(form->OpenPictureDialog1.folder, folder.path()); // the next dialog opens beside it
     // 8 inches at 5 across: w = 320, h = (320 - 50) * 750 div 1000 + 50.
     EXPECT_EQ(form->state.TiletteWidth, 320);
     EXPECT_EQ(form->state.TiletteHeight, 252);
