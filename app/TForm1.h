@@ -273,6 +273,8 @@ class TForm1 : public QMainWindow {
     void fitLabelsToTheirText();
     void connectHandlers();
     void setLockableControlsEnabled(bool enabled);
+    void setFileMenuEnabled(bool enabled);
+    static void stretchIntoThumbnail(ImageBox* thumbnail, const Bitmap& picture);
     void showSlotThumbnail(int slot, const Bitmap& picture);
     void applyFontToEdit(QLineEdit* edit, const FontChoice& font);
     void chooseTextFont(FontDialogPreset& fontDialog, ColorDialogPreset& colorDialog,

@@ -160,8 +160,7 @@ void TForm1::buildMenu() {
     FileMenu->addSeparator();
     ExitItem = item(QStringLiteral("Exit"), QStringLiteral("ExitItem"));
     // The menu is created disabled; "Continue" enables it.
-    FileMenu->menuAction()->setEnabled(false);
-    FileMenu->setEnabled(false);
+    setFileMenuEnabled(false);
 }
 
 void TForm1::buildPopupMenus() {

@@ -125,13 +125,8 @@ void TForm1::DeleteImage(int slotNumber) {
     const Bitmap& placeholder = state.SlotPictures.at(static_cast<size_t>(slotNumber));
     for (ImageBox* thumbnail :
          {slotImages.at(static_cast<size_t>(slotNumber)), basicThumbnail(slotNumber)}) {
-        if (!thumbnail)
-            continue;
-        {
-            Canvas canvas(thumbnail->picture());
-            canvas.stretchDraw({0, 0, 100, 100}, placeholder);
-        }
-        thumbnail->update();
+        if (thumbnail)
+            stretchIntoThumbnail(thumbnail, placeholder);
     }
     if (slotNumber == 1) {
         PrintButton->setEnabled(false);

@@ -108,13 +108,17 @@ void TForm1::FormActivate() {
 // copy takes that thumbnail unchanged.
 void TForm1::showSlotThumbnail(int slot, const Bitmap& picture) {
     ImageBox* thumbnail = slotImages[static_cast<size_t>(slot)];
+    stretchIntoThumbnail(thumbnail, picture);
+    if (ImageBox* basic = basicThumbnail(slot))
+        basic->setPicture(thumbnail->picture());
+}
+
+void TForm1::stretchIntoThumbnail(ImageBox* thumbnail, const Bitmap& picture) {
     {
         Canvas canvas(thumbnail->picture());
         canvas.stretchDraw({0, 0, 100, 100}, picture);
     }
     thumbnail->update();
-    if (ImageBox* basic = basicThumbnail(slot))
-        basic->setPicture(thumbnail->picture());
 }
 
 void TForm1::DisplayHint() {
@@ -127,6 +131,10 @@ void TForm1::setLockableControlsEnabled(bool enabled) {
              PreviewButton, PrintButton, ExitButton, GroupBox1, BorderRadioGroup,
              TypeOfPageRadioGroup})
         control->setEnabled(enabled);
+    setFileMenuEnabled(enabled);
+}
+
+void TForm1::setFileMenuEnabled(bool enabled) {
     FileMenu->setEnabled(enabled);
     FileMenu->menuAction()->setEnabled(enabled);
 }
@@ -143,8 +151,7 @@ void TForm1::UnlockControls() {
 
 void TForm1::ContinueButtonClick() {
     PageControl2->setTabVisible(PrintControlTabSheet, true);
-    FileMenu->setEnabled(true);
-    FileMenu->menuAction()->setEnabled(true);
+    setFileMenuEnabled(true);
     TypeOfPageRadioGroupClick();
     AImageClick();
 }
