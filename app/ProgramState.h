@@ -47,5 +47,7 @@ struct ProgramState {
     int PopupSlot = 0;
     int CurrentSlot = 0;
     PrinterMetrics Metrics;
+    // Slots whose picture could not be read when drawn, and the user has been told so.
+    std::array<bool, SlotCount> UnreadableReported{};
     QString DataFolder;
 };

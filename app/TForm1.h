@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "platform/Dialogs.h"
+#include "platform/PictureFile.h"
 
 #include <QMainWindow>
 #include <array>
@@ -125,6 +126,9 @@ class TForm1 : public QMainWindow {
     void RatioCheckBoxClick();
     void RefreshTilettes();
     void PreviewTiletteButtonClick();
+    // Tells the user something that is not worth a message box in the status bar; an empty
+    // text brings back the maker's notice.
+    void showStatus(const QString& text);
 
     // Drawing.
     void DrawTilette(int slot);
@@ -272,6 +276,12 @@ class TForm1 : public QMainWindow {
     void buildDialogPresets();
     void fitLabelsToTheirText();
     void connectHandlers();
+    void keepSizeInUse();
+    std::optional<DecodedPicture> readSlotPicture(int slot, int width, int height);
+    void hideSheetPreview();
+    void clearSampleArea();
+    void showSlotPlaceholder(int slot);
+    int lowestSlotInUse() const; // 0 when no user slot has a picture
     void setLockableControlsEnabled(bool enabled);
     void setFileMenuEnabled(bool enabled);
     static void stretchIntoThumbnail(ImageBox* thumbnail, const Bitmap& picture);

@@ -7,6 +7,7 @@
 #include "app/controls/UpDown.h"
 #include "platform/Canvas.h"
 #include "platform/PictureFile.h"
+#include "platform/UserError.h"
 #include "tilette/DisplayOverlays.h"
 #include "tilette/FormatInches.h"
 #include "tilette/PictureFit.h"
@@ -39,22 +40,67 @@ void showInSampleArea(ImageBox* area, const Bitmap& tilette, const Rect& where) 
 }
 } // namespace
 
+// A slot's file can go or break after it was loaded. The user hears of it once, when that slot
+// is drawn; its thumbnails then show that its picture is missing, and everything else stays as
+// it was, so the window goes on working with the other slots. A file gone from a slot that is
+// not the one shown is passed over quietly, as a redraw of all slots meets it.
+std::optional<DecodedPicture> TForm1::readSlotPicture(int slotNumber, int width, int height) {
+    const auto index = static_cast<size_t>(slotNumber);
+    const QString& fileName = state.ImageSlots[index].FileName;
+    if (slotNumber != state.CurrentSlot && !QFileInfo(fileName).isFile())
+        return std::nullopt;
+    try {
+        // The picture is only ever drawn at tilette size, so a large JPEG is decoded reduced.
+        DecodedPicture picture = readPictureReduced(fileName, width, height);
+        state.UnreadableReported[index] = false;
+        return picture;
+    } catch (const UserError& error) {
+        if (!state.UnreadableReported[index]) {
+            state.UnreadableReported[index] = true;
+            showSlotPlaceholder(slotNumber);
+            dialogs_.error(error.message());
+        }
+        return std::nullopt;
+    }
+}
+
+// A sheet preview is out of date once a tilette changes. When it was in front, the tilette
+// just drawn comes forward instead.
+void TForm1::hideSheetPreview() {
+    const bool inFront = PageControl1->activePage() == PreviewTabSheet;
+    PageControl1->setTabVisible(PreviewTabSheet, false);
+    if (inFront)
+        PageControl1->setActivePage(StandardTabSheet);
+    state.SheetBitmap = Bitmap();
+}
+
+void TForm1::clearSampleArea() {
+    Label3->setText(QString());
+    state.CurrentTilette = Bitmap();
+    showInSampleArea(Image2, state.CurrentTilette, state.PreviewRect);
+}
+
 void TForm1::DrawTilette(int slotNumber) {
     if (slotNumber < 0 || slotNumber > LastUserSlot)
         return;
     ImageSlot& slot = state.ImageSlots[static_cast<size_t>(slotNumber)];
-    if (slotNumber != 0 && (slot.FileName.isEmpty() || !QFileInfo(slot.FileName).isFile()))
+    if (slotNumber != 0 && slot.FileName.isEmpty())
+        return;
+    const int width = state.TiletteWidth;
+    const int height = state.TiletteHeight;
+    const std::optional<DecodedPicture> picture =
+        slotNumber == 0
+            ? DecodedPicture{SamplePicture(), SamplePicture().width(), SamplePicture().height()}
+            : readSlotPicture(slotNumber, width, height);
+    if (!picture)
         return;
 
     Label3->setText(slotNumber == 0 ? QString() : slot.FileName);
     Label3->repaint();
     state.CurrentSlot = slotNumber == 0 ? 1 : slotNumber;
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
-    PageControl1->setTabVisible(PreviewTabSheet, false);
-    state.SheetBitmap = Bitmap();
+    hideSheetPreview();
 
-    const int width = state.TiletteWidth;
-    const int height = state.TiletteHeight;
     if (const std::optional<TiletteCounts> counts = computeTiletteCounts(
             state.Metrics, state.PerforationMarginX, state.PerforationMarginY, width, height)) {
         TiletteSizeLabel->setText(counts->sizeText);
@@ -63,16 +109,9 @@ void TForm1::DrawTilette(int slotNumber) {
         DownLabel->setText(counts->countText);
     }
 
-    // The picture is only ever drawn at tilette size, so a large JPEG is decoded reduced.
-    DecodedPicture picture;
-    if (slotNumber == 0)
-        picture = {SamplePicture(), SamplePicture().width(), SamplePicture().height()};
-    else
-        picture = readPictureReduced(slot.FileName, width, height);
-
     const bool sizeByHand = SizeTilettesCheckBox->isChecked();
     state.PreviewRect =
-        previewRectFor(slotNumber <= 1, picture.fullWidth, picture.fullHeight, state.PreviewRect,
+        previewRectFor(slotNumber <= 1, picture->fullWidth, picture->fullHeight, state.PreviewRect,
                        sizeByHand, RatioCheckBox->isChecked(), width, height);
 
     TiletteStyle style;
@@ -86,8 +125,8 @@ void TForm1::DrawTilette(int slotNumber) {
     style.captionText = TextEdit->text();
     style.captionFont = canvasFontOf(TextFontDialog.Font);
     style.captionEdge = EdgeRadioGroup->itemIndex();
-    const Bitmap tilette =
-        renderTilette(style, width, height, picture.bitmap, picture.fullWidth, picture.fullHeight);
+    const Bitmap tilette = renderTilette(style, width, height, picture->bitmap, picture->fullWidth,
+                                         picture->fullHeight);
 
     slot.TiletteImage = tilette;
     if (slotNumber == 0)

@@ -27,7 +27,6 @@ void TForm1::NumberOfImagesWideRadioGroupClick() {
     settings.keepRatio = RatioCheckBox->isChecked();
     settings.widthPosition = WidthUpDown->position();
     settings.heightPosition = HeightUpDown->position();
-    // Without a usable printer measurement the previous geometry stays.
     if (const std::optional<TiletteGeometry> geometry =
             computeTiletteGeometry(state.Metrics, settings)) {
         WidthUpDown->setPosition(geometry->widthPosition);
@@ -39,8 +38,23 @@ void TForm1::NumberOfImagesWideRadioGroupClick() {
         WidthEdit->setText(geometry->widthText);
         HeightEdit->setText(geometry->heightText);
         state.TiletteRect = {0, 0, state.TiletteWidth, state.TiletteHeight};
+        showStatus(QString());
+    } else {
+        keepSizeInUse();
     }
     DrawTilette(state.CurrentSlot);
+}
+
+// Without a usable printer measurement the size stays as it is; the size controls go back to it
+// so that they never show a size that is not drawn.
+void TForm1::keepSizeInUse() {
+    WidthUpDown->setPosition(state.TiletteWidth / 2);
+    HeightUpDown->setPosition(state.TiletteHeight / 2);
+    WidthEdit->setText(FormatInches(WidthUpDown->position()));
+    HeightEdit->setText(FormatInches(state.TiletteHeight / 2));
+    showStatus(
+        QStringLiteral("The printer gives no page size: tilettes stay %1 x %2 inches")
+            .arg(FormatInches(state.TiletteWidth / 2), FormatInches(state.TiletteHeight / 2)));
 }
 
 void TForm1::SizeTilettesCheckBoxClick() {

@@ -121,6 +121,22 @@ void TForm1::DeleteImage(int slotNumber) {
         empty.TiletteImage = state.ImageSlots.at(static_cast<size_t>(slotNumber)).TiletteImage;
         return empty;
     }();
+    state.UnreadableReported.at(static_cast<size_t>(slotNumber)) = false;
+    showSlotPlaceholder(slotNumber);
+    if (slotNumber == 1) {
+        PrintButton->setEnabled(false);
+        PreviewButton->setEnabled(false);
+    }
+    // The deleted picture must not stay on show as if it were still used.
+    if (slotNumber == state.CurrentSlot) {
+        clearSampleArea();
+        if (const int shown = lowestSlotInUse())
+            DrawTilette(shown);
+    }
+}
+
+// The thumbnails are stretched from the placeholder, not copied from each other.
+void TForm1::showSlotPlaceholder(int slotNumber) {
     BuildSlotHints(slotNumber, slotNumber, QStringLiteral("Tilette"), slotNumber);
     const Bitmap& placeholder = state.SlotPictures.at(static_cast<size_t>(slotNumber));
     for (ImageBox* thumbnail :
@@ -128,8 +144,11 @@ void TForm1::DeleteImage(int slotNumber) {
         if (thumbnail)
             stretchIntoThumbnail(thumbnail, placeholder);
     }
-    if (slotNumber == 1) {
-        PrintButton->setEnabled(false);
-        PreviewButton->setEnabled(false);
-    }
+}
+
+int TForm1::lowestSlotInUse() const {
+    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot)
+        if (!state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty())
+            return slot;
+    return 0;
 }

@@ -121,6 +121,10 @@ void TForm1::stretchIntoThumbnail(ImageBox* thumbnail, const Bitmap& picture) {
     thumbnail->update();
 }
 
+void TForm1::showStatus(const QString& text) {
+    makerPanel->setText(text.isEmpty() ? texts::makerNotice : text);
+}
+
 void TForm1::DisplayHint() {
     Memo2->setPlainText(longHint(currentHint_));
 }

@@ -9,10 +9,12 @@ namespace {
 constexpr int minimumPosition = 50;
 constexpr int maximumPosition = 500;
 
-// A picture's ratio can be huge for a thin tall picture; the product then wraps around
-// as 32-bit arithmetic does instead of overflowing into undefined behaviour.
-int product32(int a, int b) {
-    return static_cast<std::int32_t>(static_cast<std::int64_t>(a) * b);
+// A thin tall picture has a huge ratio, so heights are worked out in 64 bits and then bounded:
+// at least one row always fits the printable height, and a tilette is never empty. Wherever
+// one row already fits, the height is the one the rule gives, odd or not.
+int boundedHeight(std::int64_t height, const PrinterMetrics& metrics, int perforationMarginY) {
+    const std::int64_t tallest = printableHeightUnits(metrics) - 2 * perforationMarginY;
+    return static_cast<int>(std::max<std::int64_t>(2, std::min(height, tallest)));
 }
 
 bool hasResolution(const PrinterMetrics& metrics) {
@@ -28,10 +30,11 @@ std::optional<TiletteGeometry> automaticGeometry(const PrinterMetrics& metrics,
     const int width =
         (printableWidthUnits(metrics) - settings.perforationMarginX - settings.perforationMarginX) /
         settings.numberAcross;
-    const int height =
-        settings.slot1Used ? product32(width - 50, settings.slot1Ratio) / 1000 + 50 : width;
-    if (width <= 0 || height <= 0)
+    if (width <= 0)
         return std::nullopt;
+    const std::int64_t ruleHeight =
+        settings.slot1Used ? std::int64_t{width - 50} * settings.slot1Ratio / 1000 + 50 : width;
+    const int height = boundedHeight(ruleHeight, metrics, settings.perforationMarginY);
     TiletteGeometry geometry;
     geometry.tiletteHeight = height;
     geometry.tilettesAcross = settings.numberAcross;
@@ -46,12 +49,13 @@ std::optional<TiletteGeometry> overriddenGeometry(const PrinterMetrics& metrics,
     TiletteGeometry geometry;
     geometry.widthPosition = clampPosition(settings.widthPosition);
     geometry.heightPosition = clampPosition(settings.heightPosition);
-    // Divided before doubling, so an overridden height is always even.
-    geometry.tiletteHeight = settings.keepRatio
-                                 ? product32(geometry.widthPosition, settings.slot1Ratio) / 1000 * 2
-                                 : geometry.heightPosition * 2;
-    if (geometry.tiletteHeight <= 0)
-        return std::nullopt;
+    // Divided before doubling, so an overridden height is always even. The free height is the
+    // user's own and stays as set.
+    geometry.tiletteHeight =
+        settings.keepRatio
+            ? boundedHeight(std::int64_t{geometry.widthPosition} * settings.slot1Ratio / 1000 * 2,
+                            metrics, settings.perforationMarginY)
+            : geometry.heightPosition * 2;
     const auto counts =
         computeTiletteCounts(metrics, settings.perforationMarginX, settings.perforationMarginY,
                              geometry.widthPosition * 2, geometry.tiletteHeight);

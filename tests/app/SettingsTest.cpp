@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "app/controls/ImageBox.h"
+#include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 
@@ -42,6 +44,31 @@ TEST_F(SettingsTest, ColourButtonsRedrawWithTheChosenColour) {
     dialogs.answerColour(0xFFCC99);
     form->run(&TForm1::SelectBackgoundColorButtonClick);
     EXPECT_EQ(form->state.CurrentTilette.pixel(2, 2), 0xFFCC99u);
+    markCurrentTilette();
+    dialogs.cancel();
+    form->run(&TForm1::SelectBackgoundColorButtonClick);
+    EXPECT_TRUE(redrawnSinceMark());
+    EXPECT_EQ(form->BackgroundColorDialog.Color, 0xFFCC99u);
+}
+
+TEST_F(SettingsTest, ADrawnTiletteReplacesTheSheetPreviewAndKeepsOverlaysOnScreenOnly) {
+    const Bitmap aboutSample = form->AboutSampleImage->picture();
+    form->PageControl1->setTabVisible(form->PreviewTabSheet, true);
+    form->PageControl1->setActivePage(form->PreviewTabSheet);
+    form->state.SheetBitmap = Bitmap(8, 8, colours::white);
+
+    form->BorderRadioGroup->setItemIndex(3); // Perforations
+    EXPECT_FALSE(form->PageControl1->tabVisible(form->PreviewTabSheet));
+    EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+    EXPECT_TRUE(form->state.SheetBitmap.isEmpty());
+    // The dots run across neighbouring tilettes on the sheet, so only the copy on show has them.
+    const Bitmap& shown = form->state.CurrentTilette;
+    const Bitmap& stored = form->state.ImageSlots[1].TiletteImage;
+    EXPECT_EQ(shown.pixel(8, 0), colours::black);
+    EXPECT_EQ(stored.pixel(8, 0), colours::white);
+    EXPECT_EQ(shown.pixel(160, 160), stored.pixel(160, 160));
+    // Only the sample of slot 0 goes to the About page.
+    EXPECT_EQ(form->AboutSampleImage->picture().image(), aboutSample.image());
 }
 
 TEST_F(SettingsTest, ValueAndCaptionColoursAreKeptInTheirThreePlaces) {

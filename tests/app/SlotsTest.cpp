@@ -2,8 +2,14 @@
 
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
+#include "app/controls/RadioGroup.h"
+#include "app/controls/UpDown.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -93,20 +99,106 @@ TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
     EXPECT_TRUE(form->PrintButton->isEnabled());
     EXPECT_TRUE(form->PreviewButton->isEnabled());
 
+    form->state.ImageSlots[1].ColorScheme = 7;
     form->run([this] { form->DeleteImage(1); });
     EXPECT_TRUE(form->state.ImageSlots[1].FileName.isEmpty());
     EXPECT_EQ(form->state.ImageSlots[1].Ratio, 1000);
+    EXPECT_EQ(form->state.ImageSlots[1].ColorScheme, 99);
     EXPECT_FALSE(form->PrintButton->isEnabled());
     EXPECT_FALSE(form->PreviewButton->isEnabled());
     EXPECT_EQ(form->AImage->picture().pixel(2, 2), colours::paleYellow);
     EXPECT_EQ(form->slotImages[1]->picture().pixel(2, 2), colours::paleYellow);
-    // The tilette shown stays until something else is drawn.
-    EXPECT_EQ(form->state.CurrentTilette.width(), 320);
+    // No other slot is in use, so the deleted picture leaves the sample area empty.
+    EXPECT_TRUE(form->state.CurrentTilette.isEmpty());
+    EXPECT_TRUE(form->Label3->text().isEmpty());
+    EXPECT_NE(form->Image2->picture().pixel(175, 100), pictureColour);
 
     // Loading slot 1 from the Images page updates the Basic page and the buttons again.
     loadSlot(1, path);
     EXPECT_EQ(form->AImage->picture().pixel(50, 50), pictureColour);
     EXPECT_TRUE(form->PrintButton->isEnabled());
+}
+
+TEST_F(SlotsTest, TheSizeAndRatioComeFromAReducedJpegsFullSize) {
+    // Decoded at half size for the 900-pixel square, yet measured by its own size.
+    loadSlot(1, pictureFile(QStringLiteral("large.jpg"), 2000, 1800, pictureColour));
+    const ImageSlot& slot = form->state.ImageSlots[1];
+    EXPECT_EQ(slot.Width, 2000);
+    EXPECT_EQ(slot.Height, 1800);
+    EXPECT_EQ(slot.Ratio, 900);
+    EXPECT_EQ(form->state.TiletteHeight, 293); // 270 * 900 / 1000 + 50
+    // The sample area takes the shape of slot 1's picture: 1800 * 300 / 2000 + 50.
+    EXPECT_EQ(form->state.PreviewRect, (Rect{0, 0, 350, 320}));
+    // Other slots' pictures leave it as it is; a freely sized tilette gives it its own shape.
+    loadSlot(2, pictureFile(QStringLiteral("tall.bmp"), 300, 600, pictureColour));
+    EXPECT_EQ(form->state.CurrentSlot, 2);
+    EXPECT_EQ(form->state.PreviewRect, (Rect{0, 0, 350, 320}));
+    form->RatioCheckBox->setChecked(false);
+    form->HeightUpDown->setPosition(250);
+    form->WidthUpDown->setPosition(100);
+    form->SizeTilettesCheckBox->setChecked(true);
+    EXPECT_EQ(form->state.PreviewRect, (Rect{0, 0, 170, 350})); // 200 * 300 / 500 + 50
+}
+
+TEST_F(SlotsTest, DeletingTheShownSlotShowsTheLowestSlotStillInUse) {
+    const QString five = pictureFile(QStringLiteral("five.bmp"), 300, 300, 0x00AA00);
+    loadSlot(5, five);
+    loadSlot(3, pictureFile(QStringLiteral("three.bmp"), 300, 300, pictureColour));
+    loadSlot(7, pictureFile(QStringLiteral("seven.bmp"), 300, 300, 0xAA0000));
+    // Deleting a slot that is not shown changes nothing on show.
+    form->run([this] { form->DeleteImage(3); });
+    EXPECT_EQ(form->state.CurrentSlot, 7);
+    EXPECT_EQ(form->Image2->picture().pixel(175, 175), 0xAA0000u);
+    form->run([this] { form->DeleteImage(7); });
+    EXPECT_EQ(form->state.CurrentSlot, 5);
+    EXPECT_EQ(form->Label3->text(), five);
+    EXPECT_EQ(form->Image2->picture().pixel(175, 175), 0x00AA00u);
+    // A colour change now draws slot 5, not the deleted slot.
+    dialogs.answerColour(0xFFCC99);
+    form->run(&TForm1::SelectBackgoundColorButtonClick);
+    EXPECT_EQ(form->state.CurrentTilette.pixel(2, 2), 0xFFCC99u);
+    EXPECT_EQ(errorsShown(), 0);
+}
+
+TEST_F(SlotsTest, APictureThatBreaksAfterLoadingIsToldOnceAndTrapsNothing) {
+    const QString two = pictureFile(QStringLiteral("two.bmp"), 300, 300, 0x00AA00);
+    const QString three = pictureFile(QStringLiteral("three.bmp"), 300, 300, pictureColour);
+    loadSlot(2, two);
+    loadSlot(3, three);
+    QFile::remove(two);
+    brokenFile(QStringLiteral("two.bmp"));
+
+    // Showing the damaged slot tells the user once; the slot shown stays the one that was.
+    form->ImagePopupMenuPopup(2);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        form->popupMenu(2).showItem->trigger();
+        EXPECT_EQ(errorsShown(), 1);
+        EXPECT_EQ(form->state.CurrentSlot, 3);
+        EXPECT_EQ(form->Label3->text(), three);
+    }
+    EXPECT_TRUE(lastError().startsWith(QStringLiteral("Bitmap image is not valid")));
+    EXPECT_EQ(form->slotImages[2]->picture().pixel(2, 2), colours::paleYellow);
+    EXPECT_EQ(form->BImage->picture().pixel(2, 2), colours::paleYellow);
+    EXPECT_EQ(form->state.ImageSlots[2].FileName, two); // kept: the file may come back
+
+    // The slot shown loses its file: the next change says so, once, and draws nothing.
+    QFile::remove(three);
+    markCurrentTilette();
+    form->BorderRadioGroup->setItemIndex(1);
+    form->ValueEdit->setText(QStringLiteral("5"));
+    EXPECT_EQ(errorsShown(), 2);
+    EXPECT_TRUE(lastError().contains(three)) << lastError().toStdString();
+    EXPECT_FALSE(redrawnSinceMark());
+    EXPECT_EQ(form->cImage->picture().pixel(2, 2), colours::paleYellow);
+
+    // Loading slot 1 goes through to its end.
+    const QString one = pictureFile(QStringLiteral("one.bmp"), 400, 300, 0xAA0000);
+    loadSlot(1, one);
+    EXPECT_EQ(errorsShown(), 2);
+    EXPECT_EQ(form->state.CurrentSlot, 1);
+    EXPECT_EQ(form->Label3->text(), one);
+    EXPECT_EQ(form->AImage->picture().pixel(50, 50), 0xAA0000u);
+    EXPECT_EQ(form->state.TiletteHeight, 252);
 }
 
 TEST_F(SlotsTest, ABrokenOrMissingFileChangesNothingAndSaysWhy) {
@@ -176,8 +268,15 @@ TEST_F(SlotsTest, PopupMenusOpenShowAndDelete) {
     EXPECT_EQ(form->popupMenu(2).deleteItem->objectName(), QStringLiteral("DeleteImage02"));
 
     const QString path = pictureFile(QStringLiteral("shown.bmp"), 300, 300, pictureColour);
+    // A right click on the thumbnail opens the slot's menu.
+    ImageBox* thumbnail = form->slotImages[7];
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(50, 50),
+                                 thumbnail->mapToGlobal(QPoint(50, 50)));
+    QApplication::sendEvent(thumbnail, &rightClick);
+    EXPECT_EQ(form->state.PopupSlot, 7);
+    EXPECT_TRUE(form->popupMenu(7).menu->isVisible());
+    form->popupMenu(7).menu->hide();
     dialogs.answerFile(path);
-    form->ImagePopupMenuPopup(7);
     form->popupMenu(7).openItem->trigger();
     EXPECT_EQ(form->state.ImageSlots[7].FileName, path);
     EXPECT_EQ(form->state.PopupSlot, 7);

@@ -16,6 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -83,8 +85,14 @@ TEST_F(StartupTest, FirstActivationDrawsTheSampleAndSetsTheWorkingDefaults) {
             QStringLiteral("Image for Tilette %1, click to select different image for Tilette %1")
                 .arg(slot));
     }
-    EXPECT_TRUE(
-        hintOf(form->AImage).endsWith(QStringLiteral("delete tilette, and color tilette.")));
+    // The Basic page's thumbnails keep the long hints they were given first.
+    for (int slot = 1; slot <= 4; ++slot)
+        EXPECT_EQ(hintOf(form->basicThumbnail(slot)), TForm1::LongSlotHint(QString::number(slot)));
+    // Both text boxes show their text in the tilette's own font and colour.
+    EXPECT_EQ(form->TextEdit->font().pixelSize(), 21);
+    EXPECT_TRUE(form->TextEdit->font().bold());
+    EXPECT_EQ(fromQColor(form->TextEdit->palette().color(QPalette::Text)), colours::red);
+    EXPECT_EQ(form->ValueEdit->font().pixelSize(), 47);
 }
 
 TEST_F(StartupTest, SlotPlaceholdersAndHintsAreBuiltForSlotsZeroToTen) {
@@ -217,7 +225,13 @@ TEST_F(StartupTest, ChangingTheLeftPageBringsBasicForwardAndEndsColourPicking) {
     form->PickColorRadioGroup->setItemIndex(2);
     EXPECT_TRUE(form->state.ColorPickActive);
     form->PageControl1->setActivePage(form->AboutTabSheet);
-    form->PageControl2Change();
+    // The user clicks the "Text" tab.
+    auto* tabs = form->PageControl2->findChild<QTabBar*>();
+    ASSERT_TRUE(tabs);
+    const int textTab = form->PageControl2->visibleTabPages().indexOf(form->TextTabSheet);
+    ASSERT_GE(textTab, 0);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(textTab).center());
+    EXPECT_EQ(form->PageControl2->activePage(), form->TextTabSheet);
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
     EXPECT_EQ(form->PickColorRadioGroup->itemIndex(), 0);
     EXPECT_FALSE(form->state.ColorPickActive);

@@ -139,14 +139,29 @@ TEST_F(WindowContentsTest, ReloadingTakesTheStoredNameWithoutAsking) {
     EXPECT_EQ(form->slotImages[5]->picture().pixel(50, 50), 0x3366CCu);
 }
 
-TEST_F(WindowContentsTest, RedrawingAllSlotsEndsInAskingModeEvenWhenAFileBroke) {
-    loadSlot(2, pictureFile(QStringLiteral("fine.bmp"), 200, 200));
-    // The file is damaged after it was chosen: redrawing reports it and carries on asking later.
-    const QString path = form->state.ImageSlots[2].FileName;
-    QFile::remove(path);
-    brokenFile(QStringLiteral("fine.bmp"));
+TEST_F(WindowContentsTest, RedrawingAllSlotsDrawsEachUsedSlotAndEndsInAskingMode) {
+    QStringList paths;
+    for (int slot = 1; slot <= 9; ++slot) {
+        paths << pictureFile(QStringLiteral("slot%1.bmp").arg(slot), 200, 200);
+        loadSlot(slot, paths.back());
+    }
+    for (ImageSlot& slot : form->state.ImageSlots)
+        slot.TiletteImage = Bitmap(3, 3, markerColour);
+    // One file is damaged and one is gone since they were chosen.
+    QFile::remove(paths[1]);
+    brokenFile(QStringLiteral("slot2.bmp"));
+    QFile::remove(paths[4]);
+
     form->run(&TForm1::RefreshTilettes);
-    EXPECT_EQ(lastError(), QStringLiteral("Bitmap image is not valid"));
+    for (int slot = 1; slot <= 9; ++slot) {
+        const bool drawn = form->state.ImageSlots[static_cast<size_t>(slot)].TiletteImage.width() ==
+                           form->state.TiletteWidth;
+        EXPECT_EQ(drawn, slot != 2 && slot != 5) << slot;
+    }
+    // The damaged file is told once; the one that is gone is passed over without a word.
+    EXPECT_EQ(errorsShown(), 1);
+    EXPECT_TRUE(lastError().startsWith(QStringLiteral("Bitmap image is not valid")));
+    EXPECT_EQ(form->state.CurrentSlot, 9);
     EXPECT_EQ(form->state.ReloadMode, QStringLiteral("no"));
 }
 
@@ -171,8 +186,15 @@ TEST(WindowWithoutPrinterTest, AResolutionOfZeroKeepsThePreviousGeometry) {
     form.NumberOfImagesWideRadioGroup->setItemIndex(4);
     form.SizeTilettesCheckBox->setChecked(true);
     form.BorderRadioGroup->setItemIndex(3);
+    form.WidthUpDown->click(UpDown::Button::Up);
     EXPECT_EQ(form.state.TiletteWidth, 316);
     EXPECT_EQ(form.state.TiletteHeight, 316);
+    // The size controls show the size in use, and the status bar says why it stays.
+    EXPECT_EQ(form.WidthUpDown->position(), 158);
+    EXPECT_EQ(form.HeightUpDown->position(), 158);
+    EXPECT_EQ(form.WidthEdit->text(), QStringLiteral("1.58"));
+    EXPECT_EQ(form.HeightEdit->text(), QStringLiteral("1.58"));
+    EXPECT_TRUE(form.makerPanel->text().contains(QStringLiteral("printer")));
     for (const ShownDialog& shown : dialogs.shown())
         EXPECT_NE(shown.kind, DialogKind::Error);
 }

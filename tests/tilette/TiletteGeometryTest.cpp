@@ -67,6 +67,53 @@ TEST(TiletteGeometry, PerforationMarginsNarrowTheTilettes) {
     ASSERT_TRUE(counts);
     EXPECT_EQ(counts->tilettesDown, 6);   // (2100 - 22) / 316
     EXPECT_EQ(counts->tilettesAcross, 5); // (1600 - 18) / 316
+
+    // Sizes where a margin taken once, or the other direction's margin, gives another count.
+    const auto once = computeTiletteCounts(letterPrinter(), 9, 11, 397, 522);
+    EXPECT_EQ(once->tilettesAcross, 3); // 1582 / 397, not 1591 / 397
+    EXPECT_EQ(once->tilettesDown, 3);   // 2078 / 522, not 2089 / 522
+    const auto crossed = computeTiletteCounts(letterPrinter(), 9, 11, 395, 520);
+    EXPECT_EQ(crossed->tilettesAcross, 4); // 1582 / 395, not 1578 / 395
+    EXPECT_EQ(crossed->tilettesDown, 3);   // 2078 / 520, not 2082 / 520
+}
+
+TEST(TiletteGeometry, ExtremePicturesGiveAtLeastOneRow) {
+    GeometrySettings tall = automatic(5);
+    tall.slot1Used = true;
+    struct Case {
+        int ratio;
+        int marginY;
+        int height;
+    };
+    const Case cases[] = {
+        {3000000, 0, 2100},  // 10 x 30000: 270 * 3000000 needs 64 bits
+        {8000000, 0, 2100},  // 1 x 8000 wrapped to a negative height in 32 bits
+        {16000000, 0, 2100}, // 1 x 16000 wrapped to a meaningless one
+        {3000000, 11, 2078},
+        {7592, 0, 2099}, // 270 * 7592 / 1000 + 50 = 2099 fits: kept, odd as it is
+        {7596, 0, 2100}, // 2100 exactly
+        {7600, 0, 2100}, // 2102: bounded
+    };
+    for (const Case& c : cases) {
+        tall.slot1Ratio = c.ratio;
+        tall.perforationMarginY = c.marginY;
+        const auto geometry = computeTiletteGeometry(letterPrinter(), tall);
+        ASSERT_TRUE(geometry) << c.ratio;
+        EXPECT_EQ(geometry->tiletteHeight, c.height) << c.ratio;
+        EXPECT_EQ(geometry->tilettesDown, 1) << c.ratio;
+        EXPECT_EQ(geometry->heightPosition, 500) << c.ratio;
+        EXPECT_EQ(geometry->heightText, FormatInches(c.height / 2)) << c.ratio;
+    }
+
+    // The override's height follows the ratio within the same bounds, and is never empty.
+    GeometrySettings byHand = tall;
+    byHand.sizeOverride = true;
+    byHand.perforationMarginY = 0;
+    byHand.slot1Ratio = 8000000;
+    EXPECT_EQ(computeTiletteGeometry(letterPrinter(), byHand)->tiletteHeight, 2100);
+    byHand.slot1Ratio = 2; // a very wide picture: 175 * 2 / 1000 = 0
+    EXPECT_EQ(computeTiletteGeometry(letterPrinter(), byHand)->tiletteHeight, 2);
+    EXPECT_EQ(computeTiletteGeometry(letterPrinter(), byHand)->heightText, "0.01");
 }
 
 TEST(TiletteGeometry, AutomaticWidthIsEvenButHeightIsNot) {
@@ -134,6 +181,10 @@ TEST(TiletteGeometry, OverrideTakesTheUpDownPositions) {
     settings.widthPosition = 175;
     settings.heightPosition = 50;
 
+    // Divided before doubling: 175 * 753 / 1000 = 131, so 262 (doubling first gives 263).
+    settings.slot1Ratio = 753;
+    EXPECT_EQ(computeTiletteGeometry(letterPrinter(), settings)->tiletteHeight, 262);
+    settings.slot1Ratio = 750;
     const auto withRatio = computeTiletteGeometry(letterPrinter(), settings);
     ASSERT_TRUE(withRatio);
     EXPECT_EQ(withRatio->tiletteWidth, 350);
@@ -170,9 +221,4 @@ TEST(TiletteGeometry, NoResolutionOrNoSizeKeepsThePreviousGeometry) {
     PrinterMetrics tiny = letterPrinter();
     tiny.PageWidth = 6; // printable width 2: nothing fits
     EXPECT_FALSE(computeTiletteGeometry(tiny, automatic(3)));
-
-    GeometrySettings flat = automatic(5);
-    flat.sizeOverride = true;
-    flat.slot1Ratio = 2; // a very wide picture: 175 * 2 / 1000 = 0
-    EXPECT_FALSE(computeTiletteGeometry(letterPrinter(), flat));
 }
