@@ -61,10 +61,15 @@ void TForm1::buildWindow() {
     setFixedSize(sizeHint());
 }
 
-// Labels grow to their text the way auto-sized labels do, so no descender is cut off.
+// Labels grow to their text the way auto-sized labels do. An underscore sits on the lowest row
+// of the font's descent, so a row more on each side of the centred text keeps it from being
+// lost at the label's edge: file names are full of them.
 void TForm1::fitLabelsToTheirText() {
     for (QLabel* label : clientArea->findChildren<QLabel*>()) {
-        const int lineHeight = label->fontMetrics().height();
+        const QFontMetrics metrics = label->fontMetrics();
+        const int lowest = std::max(
+            metrics.descent(), metrics.tightBoundingRect(QStringLiteral("_gjpqy")).bottom() + 1);
+        const int lineHeight = metrics.ascent() + lowest + 2;
         if (label->height() < lineHeight)
             label->resize(label->width(), lineHeight);
     }

@@ -128,6 +128,23 @@ TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
     EXPECT_TRUE(QDir(form->state.DataFolder).exists());
 }
 
+TEST_F(WindowContentsTest, TheFileNameShowsItsUnderscoresWithinTheLabel) {
+    // The underscore is where the two pictures differ; it must not touch the label's edge.
+    const auto rendered = [this](const QString& text) {
+        form->Label3->setText(text);
+        return form->Label3->grab().toImage();
+    };
+    const QImage underscored = rendered(QStringLiteral("jpeg_named.bmp"));
+    const QImage spaced = rendered(QStringLiteral("jpeg named.bmp"));
+    int lowestDifference = -1;
+    for (int y = 0; y < underscored.height(); ++y)
+        for (int x = 0; x < underscored.width(); ++x)
+            if (underscored.pixel(x, y) != spaced.pixel(x, y))
+                lowestDifference = y;
+    ASSERT_GE(lowestDifference, 0) << "no underscore drawn";
+    EXPECT_LT(lowestDifference, form->Label3->height() - 1);
+}
+
 TEST_F(WindowContentsTest, ReloadingTakesTheStoredNameWithoutAsking) {
     const QString path = pictureFile(QStringLiteral("stored.bmp"), 300, 150);
     form->state.ImageSlots[5].FileName = path;
