@@ -35,9 +35,11 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
 
-    // The chosen path, or nothing when cancelled.
-    virtual std::optional<QString> openFile(const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> saveFile(const FileDialogRequest& request) = 0;
+    // The chosen path, or nothing when cancelled. When the user accepts, the request's
+    // selectedFilter becomes the filter they had chosen, so that a dialog made again from the
+    // same request offers it first.
+    virtual std::optional<QString> openFile(FileDialogRequest& request) = 0;
+    virtual std::optional<QString> saveFile(FileDialogRequest& request) = 0;
     // A colour dialog with the custom-colour panel open, starting at initial.
     virtual std::optional<Colour> chooseColour(Colour initial) = 0;
     // A font dialog without underline, strike-out or colour choice; the colour is kept.

@@ -18,31 +18,67 @@
 // libjpeg reports errors by calling error_exit, which must not return. Throwing a C++ exception
 // through libjpeg's C frames is undefined, so error_exit jumps back to a setjmp in a function of
 // ours; the functions between that setjmp and libjpeg keep no objects that need destroying.
+// Warnings that mean the picture is damaged take the same jump.
 
 namespace {
 
 struct ErrorTrap {
     jpeg_error_mgr manager; // first, so libjpeg's pointer to it is also a pointer to the trap
     std::jmp_buf jump;
+    bool dataEnded = false; // the file ended before its end marker
 };
 
-void jumpToTrap(j_common_ptr info) {
+[[noreturn]] void jumpToTrap(j_common_ptr info) {
     std::longjmp(reinterpret_cast<ErrorTrap*>(info->err)->jump, 1);
 }
 
-// Warnings, such as a file cut short, are not failures: libjpeg goes on and fills what is missing
-// with grey, which is more use to the user than no picture at all.
-void ignoreMessage(j_common_ptr, int) {}
+// When the picture data runs out or cannot be decoded, libjpeg only warns and goes on with grey
+// or garbled blocks. Such a picture would be printed as if it were whole, so it is refused like
+// any other broken file. Other warnings, such as stray bytes between markers, leave the picture
+// intact. A file that merely ends early is judged once decoding is over (see decodeSteps): the
+// picture data may all be there with only the end marker missing.
+bool isDamageWarning(int code) {
+    switch (code) {
+    case JWRN_HIT_MARKER:
+    case JWRN_HUFF_BAD_CODE:
+    case JWRN_ARITH_BAD_CODE:
+    case JWRN_MUST_RESYNC:
+    case JWRN_NOT_SEQUENTIAL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Refuses the picture for the file's early end, which is what the user can do something about.
+[[noreturn]] void refuseEarlyEnd(j_common_ptr info) {
+    info->err->msg_code = JWRN_JPEG_EOF;
+    jumpToTrap(info);
+}
+
+void refuseDamage(j_common_ptr info, int level) {
+    if (level >= 0)
+        return;
+    ErrorTrap& trap = *reinterpret_cast<ErrorTrap*>(info->err);
+    if (info->err->msg_code == JWRN_JPEG_EOF)
+        trap.dataEnded = true;
+    else if (isDamageWarning(info->err->msg_code))
+        trap.dataEnded ? refuseEarlyEnd(info) : jumpToTrap(info);
+}
 
 jpeg_error_mgr* installTrap(ErrorTrap& trap) {
     jpeg_std_error(&trap.manager);
     trap.manager.error_exit = jumpToTrap;
-    trap.manager.emit_message = ignoreMessage;
+    trap.manager.emit_message = refuseDamage;
     return &trap.manager;
 }
 
-UserError jpegError(int code) {
-    return UserError(QStringLiteral("JPEG error #") + QString::number(code));
+// The code first, as the user may quote it; then libjpeg's own words for it.
+UserError jpegError(j_common_ptr info) {
+    char words[JMSG_LENGTH_MAX] = {};
+    info->err->format_message(info, words);
+    return UserError(QStringLiteral("JPEG error #") + QString::number(info->err->msg_code) +
+                     QStringLiteral(": ") + QString::fromLocal8Bit(words));
 }
 
 // QImage's RGB32 pixels are 0xffRRGGBB words, so libjpeg can write them directly.
@@ -140,8 +176,15 @@ void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int min
     jpeg_start_decompress(&d.info);
     result.bitmap = Bitmap(blankImage(d.info.output_width, d.info.output_height));
     readScanlines(d, result.bitmap.image());
-    // No jpeg_finish_decompress: whatever follows the last scanline cannot change the picture,
-    // and a damaged tail should not turn a readable picture into an error.
+    // Reads on to the end marker, so that data cut short or damaged after the last scanline is
+    // noticed too.
+    jpeg_finish_decompress(&d.info);
+    // A single scan that needed no bits beyond the end of the file is whole; a picture in several
+    // scans may have lost whole scans without a word, so an early end refuses it.
+    const bool severalScans =
+        d.info.progressive_mode || d.info.comps_in_scan < d.info.num_components;
+    if (d.trap.dataEnded && severalScans)
+        refuseEarlyEnd(reinterpret_cast<j_common_ptr>(&d.info));
 }
 
 bool decodeTrapped(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
@@ -211,9 +254,9 @@ DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight) {
     Decompression decompression;
     DecodedPicture result;
     if (!decodeTrapped(decompression, file, minWidth, minHeight, result)) {
-        const int code = decompression.info.err->msg_code;
+        const UserError error = jpegError(reinterpret_cast<j_common_ptr>(&decompression.info));
         decompression.destroy();
-        throw jpegError(code);
+        throw error;
     }
     return result;
 }
@@ -223,7 +266,7 @@ QByteArray encodeJpeg(const Bitmap& bitmap, int quality) {
     Compression compression;
     compression.rgbRow.resize(static_cast<std::size_t>(trueColour.width()) * 3);
     if (!encodeTrapped(compression, trueColour.image(), quality))
-        throw jpegError(compression.info.err->msg_code);
+        throw jpegError(reinterpret_cast<j_common_ptr>(&compression.info));
     return QByteArray(reinterpret_cast<const char*>(compression.output),
                       static_cast<qsizetype>(compression.outputSize));
 }

@@ -4,8 +4,9 @@
 
 #include <QByteArray>
 
-// JPEG data held in memory, through libjpeg. Failures throw UserError("JPEG error #<code>") with
-// libjpeg's own message code.
+// JPEG data held in memory, through libjpeg. Failures throw UserError("JPEG error #<code>: <text>")
+// with libjpeg's own message code and text. Data cut short or damaged is a failure, not a picture
+// with grey or garbled parts.
 
 // Decodes at the smallest of the scales 1/8, 1/4, 1/2 that still gives at least minWidth x
 // minHeight pixels, else at full size.

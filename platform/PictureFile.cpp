@@ -4,6 +4,7 @@
 #include "platform/JpegCodec.h"
 #include "platform/UserError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -110,14 +111,8 @@ bool isJpeg(const QString& path, const QByteArray& data) {
     return QFileInfo(path).fileName().toLower().contains(QStringLiteral(".jp"));
 }
 
-} // namespace
-
-Bitmap readPicture(const QString& path) {
-    return readPictureReduced(path, INT_MAX, INT_MAX).bitmap;
-}
-
-DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight) {
-    const QByteArray data = readWholeFile(path);
+DecodedPicture decodePicture(const QString& path, const QByteArray& data, int minWidth,
+                             int minHeight) {
     if (isJpeg(path, data))
         return decodeJpeg(data, minWidth, minHeight);
     DecodedPicture picture;
@@ -125,6 +120,23 @@ DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeig
     picture.fullWidth = picture.bitmap.width();
     picture.fullHeight = picture.bitmap.height();
     return picture;
+}
+
+} // namespace
+
+Bitmap readPicture(const QString& path) {
+    return readPictureReduced(path, INT_MAX, INT_MAX).bitmap;
+}
+
+// The decoders see only bytes; the user needs to know which of the sheet's files is broken.
+DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight) {
+    const QByteArray data = readWholeFile(path);
+    try {
+        return decodePicture(path, data, minWidth, minHeight);
+    } catch (const UserError& error) {
+        throw UserError(error.message() + QStringLiteral("\nFile: ") +
+                        QDir::toNativeSeparators(path));
+    }
 }
 
 void writeBitmapFile(const QString& path, const Bitmap& bitmap) {

@@ -10,7 +10,9 @@ struct DecodedPicture {
     int fullHeight = 0;
 };
 
-// Decodes a picture file into a true-colour bitmap. Throws UserError with the user's message.
+// Decodes a picture file into a true-colour bitmap. Throws UserError with the user's message: a
+// file that cannot be read names itself; one that cannot be decoded gets the decoder's message
+// with a second line "File: <path>".
 Bitmap readPicture(const QString& path);
 
 // Like readPicture, but a JPEG may be decoded reduced by libjpeg's DCT scaling (scale 1/2, 1/4,

@@ -5,10 +5,16 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDir>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QSpacerItem>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,6 +27,14 @@ QFont toQFont(const FontChoice& choice) {
     return font;
 }
 
+// fontconfig serves faces such as "Times New Roman" through a metric twin under the twin's own
+// name. Qt's font dialog lists only the names it has, and would open on the window's font.
+QFont fontInUse(const FontChoice& choice) {
+    QFont font = toQFont(choice);
+    font.setFamily(QFontInfo(font).family());
+    return font;
+}
+
 // Qt's font dialog has no switch for its effects section; it is the group box that holds
 // the underline and strike-out check boxes.
 void hideEffects(QFontDialog& dialog) {
@@ -28,6 +42,32 @@ void hideEffects(QFontDialog& dialog) {
         if (group->findChild<QCheckBox*>())
             group->hide();
     }
+}
+
+// Qt sizes a message box to its text, allowing for the title only in the box's own font. The
+// window manager draws the title in its own, larger font beside its buttons, so a short message
+// had its title cut to "E… nt". A spacer across the box's grid keeps the box wide enough.
+constexpr int windowButtonsWidth = 120;
+constexpr int narrowestMessageBox = 320;
+
+void makeRoomForTitle(QMessageBox& box) {
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const int width =
+        std::max(narrowestMessageBox,
+                 QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + windowButtonsWidth);
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid)
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+QMessageBox::StandardButton showMessageBox(QMessageBox::Icon icon, const QString& title,
+                                           const QString& text,
+                                           QMessageBox::StandardButtons buttons, QWidget* parent) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    makeRoomForTitle(box);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 } // namespace
@@ -54,19 +94,22 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(const FileDialogRequest& 
     return dialog;
 }
 
-std::optional<QString> QtDialogs::runFileDialog(const FileDialogRequest& request,
+std::optional<QString> QtDialogs::runFileDialog(FileDialogRequest& request,
                                                 QFileDialog::AcceptMode mode) {
     const auto dialog = makeFileDialog(request, mode, parent_);
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
+    const qsizetype filter = request.filters.indexOf(dialog->selectedNameFilter());
+    if (filter >= 0)
+        request.selectedFilter = static_cast<int>(filter);
     return dialog->selectedFiles().constFirst();
 }
 
-std::optional<QString> QtDialogs::openFile(const FileDialogRequest& request) {
+std::optional<QString> QtDialogs::openFile(FileDialogRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> QtDialogs::saveFile(const FileDialogRequest& request) {
+std::optional<QString> QtDialogs::saveFile(FileDialogRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
@@ -93,12 +136,17 @@ FontChoice QtDialogs::fontChoiceOf(const QFont& font, Colour colour) {
 }
 
 std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
-    QFontDialog dialog(toQFont(initial), parent_);
+    const QFont start = fontInUse(initial);
+    QFontDialog dialog(start, parent_);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     hideEffects(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return fontChoiceOf(dialog.selectedFont(), initial.colour);
+    FontChoice chosen = fontChoiceOf(dialog.selectedFont(), initial.colour);
+    // While the user keeps the family, the face keeps the name the setup stored.
+    if (chosen.face == start.family())
+        chosen.face = initial.face;
+    return chosen;
 }
 
 bool QtDialogs::printerSetup(PrinterSystem& printers) {
@@ -114,15 +162,14 @@ bool QtDialogs::printerSetup(PrinterSystem& printers) {
 }
 
 void QtDialogs::message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, parent_);
-    box.exec();
+    showMessageBox(QMessageBox::NoIcon, applicationTitle, text, QMessageBox::Ok, parent_);
 }
 
 bool QtDialogs::question(const QString& title, const QString& text) {
-    return QMessageBox::question(parent_, title, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return showMessageBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                          parent_) == QMessageBox::Yes;
 }
 
 void QtDialogs::error(const QString& text) {
-    QMessageBox::critical(parent_, errorTitle, text);
+    showMessageBox(QMessageBox::Critical, errorTitle, text, QMessageBox::Ok, parent_);
 }

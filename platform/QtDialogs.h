@@ -19,8 +19,8 @@ class QtDialogs : public Dialogs {
     // Dialogs open centred over this window; it is made after the dialogs it is given.
     void setParentWindow(QWidget* parent) { parent_ = parent; }
 
-    std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<QString> openFile(FileDialogRequest& request) override;
+    std::optional<QString> saveFile(FileDialogRequest& request) override;
     std::optional<Colour> chooseColour(Colour initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     // Works on a QtPrinterSystem only; any other printer system gets false.
@@ -36,8 +36,7 @@ class QtDialogs : public Dialogs {
     static FontChoice fontChoiceOf(const QFont& font, Colour colour);
 
   private:
-    std::optional<QString> runFileDialog(const FileDialogRequest& request,
-                                         QFileDialog::AcceptMode mode);
+    std::optional<QString> runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode);
 
     QWidget* parent_;
 };

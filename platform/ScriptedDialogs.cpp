@@ -30,8 +30,8 @@ QString kindName(DialogKind kind) {
 
 } // namespace
 
-void ScriptedDialogs::answerFile(const QString& path) {
-    answers_.push_back(FileAnswer{path});
+void ScriptedDialogs::answerFile(const QString& path, std::optional<int> filterIndex) {
+    answers_.push_back(FileAnswer{path, filterIndex});
 }
 
 void ScriptedDialogs::cancel() {
@@ -59,24 +59,27 @@ void ScriptedDialogs::answerPrinterSetup(bool accepted,
     answers_.push_back(PrinterSetupAnswer{accepted, std::move(change)});
 }
 
-std::optional<QString> ScriptedDialogs::openFile(const FileDialogRequest& request) {
+std::optional<QString> ScriptedDialogs::openFile(FileDialogRequest& request) {
     return answerFileDialog(DialogKind::OpenFile, request);
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const FileDialogRequest& request) {
+std::optional<QString> ScriptedDialogs::saveFile(FileDialogRequest& request) {
     return answerFileDialog(DialogKind::SaveFile, request);
 }
 
 std::optional<QString> ScriptedDialogs::answerFileDialog(DialogKind kind,
-                                                         const FileDialogRequest& request) {
+                                                         FileDialogRequest& request) {
     ShownDialog dialog;
     dialog.kind = kind;
     dialog.title = request.title;
     dialog.request = request;
     const Answer answer = takeAnswer<FileAnswer>(dialog, QStringLiteral("a file or a cancel"));
-    if (const auto* file = std::get_if<FileAnswer>(&answer))
-        return file->path;
-    return std::nullopt;
+    const auto* file = std::get_if<FileAnswer>(&answer);
+    if (!file)
+        return std::nullopt;
+    if (file->filterIndex)
+        request.selectedFilter = *file->filterIndex;
+    return file->path;
 }
 
 std::optional<Colour> ScriptedDialogs::chooseColour(Colour initial) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -23,8 +24,9 @@ struct ShownDialog {
 // errors need no answer; they are only recorded.
 class ScriptedDialogs : public Dialogs {
   public:
-    // The user chooses this path in the next file dialog.
-    void answerFile(const QString& path);
+    // The user chooses this path in the next file dialog, with the filter at filterIndex
+    // selected, or the one the dialog offered when none is given.
+    void answerFile(const QString& path, std::optional<int> filterIndex = std::nullopt);
     // The user cancels the next file, colour, font or printer set-up dialog.
     void cancel();
     void answerColour(Colour colour);
@@ -38,8 +40,8 @@ class ScriptedDialogs : public Dialogs {
     const std::vector<ShownDialog>& shown() const { return shown_; }
     int remainingAnswers() const { return static_cast<int>(answers_.size()); }
 
-    std::optional<QString> openFile(const FileDialogRequest& request) override;
-    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    std::optional<QString> openFile(FileDialogRequest& request) override;
+    std::optional<QString> saveFile(FileDialogRequest& request) override;
     std::optional<Colour> chooseColour(Colour initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     bool printerSetup(PrinterSystem& printers) override;
@@ -50,6 +52,7 @@ class ScriptedDialogs : public Dialogs {
   private:
     struct FileAnswer {
         QString path;
+        std::optional<int> filterIndex;
     };
     struct CancelAnswer {};
     struct ColourAnswer {
@@ -72,7 +75,7 @@ class ScriptedDialogs : public Dialogs {
     // cancel, where the dialog has a Cancel button).
     template <typename Expected>
     Answer takeAnswer(const ShownDialog& dialog, const QString& expected, bool mayCancel = true);
-    std::optional<QString> answerFileDialog(DialogKind kind, const FileDialogRequest& request);
+    std::optional<QString> answerFileDialog(DialogKind kind, FileDialogRequest& request);
     [[noreturn]] static void offScript(const ShownDialog& dialog, const QString& problem);
 
     std::deque<Answer> answers_;

@@ -60,6 +60,23 @@ Colour screenPixel(const QImage& shot, QWidget* widget, QPoint at) {
     return fromRgb(shot.pixel(global));
 }
 
+// In the next file dialog the user goes to the folder, notes what is listed there (when asked)
+// and types the file's name.
+void typeNameInNextFileDialog(const QString& folderPath, const QString& name,
+                              QStringList* listed = nullptr) {
+    whenShown<QFileDialog>([folderPath, name, listed](QFileDialog* dialog) {
+        dialog->setDirectory(folderPath);
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        (void)QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) > 0; }, 3000);
+        for (int row = 0; listed && row < view->model()->rowCount(view->rootIndex()); ++row)
+            *listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        edit->clear();
+        QTest::keyClicks(edit, name);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
 // Every caption of the window's controls must fit the control it is written on.
 QStringList clippedCaptions(QWidget* window) {
     QStringList clipped;
@@ -126,19 +143,9 @@ TEST_F(RealWindowTest, StartsOnTheAboutPageWithTheSampleTilette) {
 TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
     const QString path = folder.filePath(QStringLiteral("IMG_0042.JPG"));
     writeJpegFile(path, Bitmap(640, 480, 0x2080E0));
+    // The upper-case name is listed under the JPEG entry.
     QStringList listed;
-    whenShown<QFileDialog>([this, &listed](QFileDialog* dialog) {
-        // The user goes to the folder, sees the upper-case name under the JPEG entry, types it.
-        dialog->setDirectory(folder.path());
-        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
-        (void)QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) > 0; }, 3000);
-        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
-            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->clear();
-        QTest::keyClicks(name, QStringLiteral("IMG_0042.JPG"));
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("IMG_0042.JPG"), &listed);
     QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
     EXPECT_TRUE(listed.contains(QStringLiteral("IMG_0042.JPG")))
         << listed.join(QLatin1Char(' ')).toStdString();
@@ -166,6 +173,21 @@ TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
                        .arg(left->objectName(), right->objectName()));
         EXPECT_EQ(clippedCaptions(form.get()).join(QLatin1Char('\n')).toStdString(), "");
     }
+
+    // A picture 10 pixels wide and 3000 high in slot 1 still gives one tilette that fits the
+    // printable height, drawn at once.
+    const QString tall = folder.filePath(QStringLiteral("tall_thin.bmp"));
+    writeBitmapFile(tall, Bitmap(10, 3000, 0x2080E0));
+    form->PageControl1->setActivePage(form->StandardTabSheet);
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("tall_thin.bmp"));
+    QTest::mouseClick(form->AImage, Qt::LeftButton, {}, QPoint(50, 50));
+    ASSERT_EQ(form->state.ImageSlots[1].FileName, tall);
+    screenshot(QStringLiteral("09-tall-thin-picture"));
+    EXPECT_EQ(form->state.TilettesDown, 1);
+    EXPECT_EQ(form->state.TiletteHeight,
+              printableHeightUnits(form->state.Metrics)); // no perforations: no margin
+    EXPECT_EQ(form->state.CurrentTilette.height(), form->state.TiletteHeight);
+    EXPECT_TRUE(form->DownLabel->text().startsWith(QStringLiteral("Tilettes Down = 1 ")));
 }
 
 TEST_F(RealWindowTest, PointingAtAControlShowsItsHintInTheHelpLine) {

@@ -8,12 +8,15 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -44,12 +47,20 @@ QStringList listedNames(QFileDialog* dialog) {
     return names;
 }
 
+// A box must show its whole title in the window manager's bold title font, beside the window's
+// buttons, and never be a sliver.
+int titleRoom(const QString& title) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    return std::max(300, QFontMetrics(font).horizontalAdvance(title) + 100);
+}
+
 } // namespace
 
 TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryDialog) {
     ScriptedDialogs dialogs;
     FakePrinterSystem printers;
-    dialogs.answerFile(QStringLiteral("/pictures/one.jpg"));
+    dialogs.answerFile(QStringLiteral("/pictures/one.bmp"), 0);
     dialogs.cancel();
     dialogs.answerColour(colours::aqua);
     dialogs.answerFont({QStringLiteral("Arial"), 16, true, true, colours::green});
@@ -57,13 +68,18 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryDialog) {
     dialogs.answerNo();
     dialogs.answerPrinterSetup(true, [](PrinterSystem& system) { system.select(1); });
     dialogs.answerPrinterSetup(false, [](PrinterSystem& system) { system.select(0); });
+    dialogs.answerFile(QStringLiteral("/pictures/two.bmp"));
 
+    FileDialogRequest openRequest = pictureRequest();
     FileDialogRequest saveRequest = pictureRequest();
     saveRequest.title = QStringLiteral("Save Sheet");
     saveRequest.confirmOverwrite = true;
 
-    EXPECT_EQ(dialogs.openFile(pictureRequest()), QStringLiteral("/pictures/one.jpg"));
+    // The filter picked is offered next time; a cancel, or an answer without one, keeps it.
+    EXPECT_EQ(dialogs.openFile(openRequest), QStringLiteral("/pictures/one.bmp"));
+    EXPECT_EQ(openRequest.selectedFilter, 0);
     EXPECT_EQ(dialogs.saveFile(saveRequest), std::nullopt);
+    EXPECT_EQ(saveRequest.selectedFilter, 1);
     EXPECT_EQ(dialogs.chooseColour(colours::red), colours::aqua);
     // The font dialog has no colour choice: whatever the script says, the colour stays.
     const FontChoice font = *dialogs.chooseFont(valueFont);
@@ -77,18 +93,21 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryDialog) {
     // A refused set-up changes nothing, even with a change attached.
     EXPECT_FALSE(dialogs.printerSetup(printers));
     EXPECT_EQ(printers.selectedIndex(), 1);
+    EXPECT_EQ(dialogs.openFile(openRequest), QStringLiteral("/pictures/two.bmp"));
+    EXPECT_EQ(openRequest.selectedFilter, 0);
     EXPECT_EQ(dialogs.remainingAnswers(), 0);
 
     const std::vector<ShownDialog>& shown = dialogs.shown();
-    ASSERT_EQ(shown.size(), 10u);
+    ASSERT_EQ(shown.size(), 11u);
     const DialogKind kinds[] = {
-        DialogKind::OpenFile,     DialogKind::SaveFile,    DialogKind::Colour,   DialogKind::Font,
-        DialogKind::Message,      DialogKind::Question,    DialogKind::Question, DialogKind::Error,
-        DialogKind::PrinterSetup, DialogKind::PrinterSetup};
+        DialogKind::OpenFile,     DialogKind::SaveFile,     DialogKind::Colour,   DialogKind::Font,
+        DialogKind::Message,      DialogKind::Question,     DialogKind::Question, DialogKind::Error,
+        DialogKind::PrinterSetup, DialogKind::PrinterSetup, DialogKind::OpenFile};
     for (std::size_t i = 0; i < shown.size(); ++i)
         EXPECT_EQ(shown[i].kind, kinds[i]) << "dialog " << i;
     EXPECT_EQ(shown[0].title, QStringLiteral("Select image file for Tilette 1"));
     EXPECT_EQ(shown[0].request.filters, pictureRequest().filters);
+    EXPECT_EQ(shown[0].request.selectedFilter, 1); // as offered, not as picked
     EXPECT_EQ(shown[1].title, QStringLiteral("Save Sheet"));
     EXPECT_TRUE(shown[1].request.confirmOverwrite);
     EXPECT_EQ(shown[2].initialColour, colours::red);
@@ -103,8 +122,9 @@ TEST(ScriptedDialogs, AnswersInOrderAndRecordsEveryDialog) {
 
 TEST(ScriptedDialogs, DialogOffTheScriptThrows) {
     ScriptedDialogs dialogs;
+    FileDialogRequest request = pictureRequest();
     try {
-        dialogs.openFile(pictureRequest());
+        dialogs.openFile(request);
         FAIL() << "a dialog without an answer must throw";
     } catch (const std::logic_error& failure) {
         EXPECT_NE(std::string(failure.what()).find("Select image file for Tilette 1"),
@@ -123,9 +143,9 @@ TEST(ScriptedDialogs, DialogOffTheScriptThrows) {
     dialogs.cancel();
     EXPECT_THROW(dialogs.question(QStringLiteral("Save?"), QStringLiteral("Save it?")),
                  std::logic_error);
-    EXPECT_EQ(dialogs.saveFile(pictureRequest()), std::nullopt);
+    EXPECT_EQ(dialogs.saveFile(request), std::nullopt);
     dialogs.answerYes();
-    EXPECT_THROW(dialogs.saveFile(pictureRequest()), std::logic_error);
+    EXPECT_THROW(dialogs.saveFile(request), std::logic_error);
     EXPECT_THROW(dialogs.chooseFont(valueFont), std::logic_error);
     EXPECT_THROW(dialogs.printerSetup(*std::make_unique<FakePrinterSystem>()), std::logic_error);
 
@@ -153,27 +173,35 @@ TEST(QtDialogs, QuestionReturnsTheButtonClicked) {
     }
 }
 
-TEST(QtDialogs, MessageAndErrorBoxesHaveOneButton) {
+TEST(QtDialogs, MessageErrorAndQuestionBoxesHaveRoomForTheTitle) {
     QtDialogs dialogs(nullptr);
     struct Seen {
         QString title;
         qsizetype buttons = 0;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int width = 0;
     } seen;
     const auto look = [&](QMessageBox* box) {
-        seen = {box->windowTitle(), box->buttons().size(), box->icon()};
+        seen = {box->windowTitle(), box->buttons().size(), box->icon(), box->width()};
         box->buttons().constFirst()->click();
     };
     whenShown<QMessageBox>(look);
-    dialogs.message(QStringLiteral("File not Saved"));
+    dialogs.message(QStringLiteral("Disk full"));
     EXPECT_EQ(seen.title, QStringLiteral("Ambergate Tilettes Print"));
     EXPECT_EQ(seen.buttons, 1);
+    EXPECT_GE(seen.width, titleRoom(seen.title));
 
     whenShown<QMessageBox>(look);
     dialogs.error(QStringLiteral("Disk full"));
     EXPECT_EQ(seen.title, QStringLiteral("Error"));
     EXPECT_EQ(seen.buttons, 1);
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_GE(seen.width, titleRoom(seen.title));
+
+    whenShown<QMessageBox>(look);
+    dialogs.question(QStringLiteral("Overwrite Existing File?"), QStringLiteral("Sure?"));
+    EXPECT_EQ(seen.buttons, 2);
+    EXPECT_GE(seen.width, titleRoom(seen.title));
 }
 
 TEST(QtDialogs, OpenFileListsUpperCaseExtensionsAndReturnsTheChoice) {
@@ -227,6 +255,36 @@ TEST(QtDialogs, FileDialogFollowsTheRequest) {
     EXPECT_EQ(dialogs.saveFile(request), std::nullopt);
 }
 
+TEST(QtDialogs, FileDialogOffersTheFilterLastPicked) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QFile picture(folder.filePath(QStringLiteral("a.jpg")));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    FileDialogRequest request = pictureRequest();
+    request.folder = folder.path();
+    request.selectedFilter = 0;
+
+    QtDialogs dialogs(nullptr);
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->selectNameFilter(request.filters.at(1));
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("a.jpg"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(dialogs.openFile(request), folder.filePath(QStringLiteral("a.jpg")));
+    EXPECT_EQ(request.selectedFilter, 1);
+    EXPECT_EQ(
+        QtDialogs::makeFileDialog(request, QFileDialog::AcceptOpen, nullptr)->selectedNameFilter(),
+        request.filters.at(1));
+
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->selectNameFilter(request.filters.at(0));
+        dialog->reject();
+    });
+    EXPECT_EQ(dialogs.openFile(request), std::nullopt);
+    EXPECT_EQ(request.selectedFilter, 1);
+}
+
 TEST(QtDialogs, ColourDialogStartsAtThePresetAndReturnsTheChoice) {
     QtDialogs dialogs(nullptr);
     QColor startedAt;
@@ -268,6 +326,26 @@ TEST(QtDialogs, FontDialogHidesEffectsAndKeepsTheColour) {
     EXPECT_EQ(chosen->points, 16);
     EXPECT_TRUE(chosen->italic);
     EXPECT_EQ(chosen->colour, colours::red);
+
+    // fontconfig serves these faces through metric twins of other names: the dialog opens on the
+    // twin, and OK on it gives back the face as it was named.
+    const FontChoice metricTwins[] = {
+        {QStringLiteral("Times New Roman"), 35, true, false, colours::red},
+        {QStringLiteral("Arial"), 16, true, true, colours::green},
+    };
+    for (const FontChoice& twin : metricTwins) {
+        QFont named(twin.face);
+        named.setPointSize(twin.points);
+        const QString served = QFontInfo(named).family();
+        ASSERT_NE(served, QApplication::font().family());
+        ASSERT_TRUE(QFontDatabase::hasFamily(served));
+        whenShown<QFontDialog>([&](QFontDialog* dialog) {
+            startedAt = dialog->currentFont();
+            dialog->accept();
+        });
+        EXPECT_EQ(dialogs.chooseFont(twin), twin);
+        EXPECT_EQ(startedAt.family(), served);
+    }
 
     // A font known only by its pixel size is taken at 96 pixels per inch: 47 px is 35 pt.
     QFont pixelFont(QStringLiteral("Liberation Serif"));

@@ -3,11 +3,13 @@
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
 #include "platform/PictureFile.h"
+#include "platform/PictureLimits.h"
 #include "platform/UserError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -47,13 +49,18 @@ class PictureFileTest : public testing::Test {
         return file.readAll();
     }
 
-    // The message a read gives, or "decoded" when it succeeds.
+    // The message a read gives, or "decoded" when it succeeds. A message must end by naming the
+    // file; that line is checked here and left off what is returned.
     QString readError(const QByteArray& bytes, const QString& name = "picture.bmp") const {
+        const QString path = save(bytes, name);
         try {
-            readPicture(save(bytes, name));
+            readPicture(path);
             return "decoded";
         } catch (const UserError& error) {
-            return error.message();
+            const QString fileLine = "\nFile: " + path;
+            if (!error.message().endsWith(fileLine))
+                return "no file line in: " + error.message();
+            return error.message().chopped(fileLine.size());
         }
     }
 };
@@ -82,8 +89,36 @@ void putLittle32(QByteArray& bytes, int at, std::uint32_t value) {
         bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-QString jpegError(int code) {
-    return "JPEG error #" + QString::number(code);
+// libjpeg's message, in the words of jerror.h.
+QString jpegError(int code, const QString& words) {
+    return "JPEG error #" + QString::number(code) + ": " + words;
+}
+
+bool isJpegError(const QString& message) {
+    return QRegularExpression("^JPEG error #\\d+: \\S").match(message).hasMatch();
+}
+
+// Gradients under noise, so that most of the file is picture data, as in a photo.
+void photoSamples(int x, int y, std::uint8_t* samples) {
+    std::uint32_t hash =
+        static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u;
+    hash ^= hash >> 13;
+    hash *= 0x5BD1E995u;
+    const int noise = static_cast<int>((hash ^ (hash >> 15)) % 64);
+    samples[0] = static_cast<std::uint8_t>((x * 255 / 600 + noise) % 256);
+    samples[1] = static_cast<std::uint8_t>((y * 255 / 400 + noise) % 256);
+    samples[2] = static_cast<std::uint8_t>(((x + y) % 256 + noise) % 256);
+}
+
+Bitmap photoLike() {
+    Bitmap photo(600, 400);
+    std::uint8_t rgb[3];
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 600; ++x) {
+            photoSamples(x, y, rgb);
+            photo.setPixel(x, y, makeColour(rgb[0], rgb[1], rgb[2]));
+        }
+    return photo;
 }
 
 } // namespace
@@ -296,17 +331,39 @@ TEST_F(PictureFileTest, ReducedJpegsKeepAtLeastTheSizeAsked) {
 }
 
 TEST_F(PictureFileTest, DamagedAndOversizedJpegsGiveTheDecoderError) {
-    Bitmap busy(64, 64); // enough detail that most of the file is picture data, not tables
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x)
-            busy.setPixel(x, y, makeColour(x * 37 % 256, y * 53 % 256, (x * y) % 256));
-    const QByteArray good = encodeJpeg(busy, 100);
-    const Bitmap cut = readPicture(save(good.left(good.size() * 6 / 10), "cut.jpg"));
-    EXPECT_EQ(cut.width(), 64); // a file cut short still gives its picture
-    EXPECT_EQ(cut.height(), 64);
-    EXPECT_TRUE(readError(good.left(20), "head.jpg").startsWith("JPEG error #"));
-    EXPECT_TRUE(readError(QByteArray("\xFF\xD8\xFF") + QByteArray(200, 'x'), "junk.jpg")
-                    .startsWith("JPEG error #"));
+    const QByteArray good = encodeJpeg(photoLike(), 90);
+    ASSERT_EQ(readError(good, "good.jpg"), "decoded");
+    // libjpeg would fill in what is missing with grey; the user is told instead.
+    const QString cutShort = jpegError(JWRN_JPEG_EOF, "Premature end of JPEG file");
+    EXPECT_EQ(readError(good.left(good.size() * 3 / 10), "cut.jpg"), cutShort);
+    const QByteArray progressive = libjpegFile(600, 400, JCS_RGB, 3, false, photoSamples, true);
+    ASSERT_EQ(readError(progressive, "progressive.jpg"), "decoded");
+    EXPECT_EQ(readError(progressive.left(progressive.size() * 6 / 10), "cut.jpg"), cutShort);
+    // Without its end marker a single scan is still whole; scans after it may have been lost.
+    EXPECT_EQ(readError(good.chopped(2), "no-end.jpg"), "decoded");
+    EXPECT_EQ(readError(progressive.chopped(2), "no-end.jpg"), cutShort);
+
+    // Noise over the middle of the picture data, led by 0xFF. Noise bytes are never 0 nor 0xFF,
+    // so that 0xFF starts a marker where the data should go on and libjpeg is bound to notice.
+    QByteArray damaged = good;
+    std::mt19937 random(7);
+    const qsizetype middle = good.size() / 2;
+    for (int i = 0; i < 16; ++i)
+        damaged[middle + i] = static_cast<char>(random() % 254 + 1);
+    damaged[middle] = '\xFF';
+    EXPECT_EQ(readError(damaged, "damaged.jpg"),
+              jpegError(JWRN_HIT_MARKER, "Corrupt JPEG data: premature end of data segment"));
+
+    // Stray bytes between markers are skipped and the picture is whole.
+    QByteArray stray = good;
+    stray.insert(good.indexOf("\xFF\xDA"), "junk");
+    const Bitmap strayPicture = readPicture(save(stray, "stray.jpg"));
+    EXPECT_EQ(strayPicture.width(), 600);
+    EXPECT_EQ(strayPicture.height(), 400);
+
+    EXPECT_TRUE(isJpegError(readError(good.left(20), "head.jpg")));
+    EXPECT_TRUE(
+        isJpegError(readError(QByteArray("\xFF\xD8\xFF") + QByteArray(200, 'x'), "junk.jpg")));
 
     const qsizetype frame = good.indexOf("\xFF\xC0");
     auto withSize = [&](int width, int height) {
@@ -315,9 +372,12 @@ TEST_F(PictureFileTest, DamagedAndOversizedJpegsGiveTheDecoderError) {
         put16(copy, static_cast<int>(frame) + 7, width);
         return readError(copy, "size.jpg");
     };
-    EXPECT_EQ(withSize(40000, 40000), jpegError(JERR_IMAGE_TOO_BIG));
-    EXPECT_EQ(withSize(20000, 20000), jpegError(JERR_IMAGE_TOO_BIG)); // 400 megapixels
-    EXPECT_EQ(withSize(64, 0), jpegError(JERR_EMPTY_IMAGE));
+    const QString tooBig =
+        jpegError(JERR_IMAGE_TOO_BIG, "Maximum supported image dimension is " +
+                                          QString::number(largestPictureSide) + " pixels");
+    EXPECT_EQ(withSize(40000, 40000), tooBig);
+    EXPECT_EQ(withSize(20000, 20000), tooBig); // 400 megapixels
+    EXPECT_EQ(withSize(64, 0), jpegError(JERR_EMPTY_IMAGE, "Empty JPEG image (DNL not supported)"));
 }
 
 TEST_F(PictureFileTest, ContentDecidesTheKindAndOnlyTheNameBreaksTies) {
@@ -328,7 +388,8 @@ TEST_F(PictureFileTest, ContentDecidesTheKindAndOnlyTheNameBreaksTies) {
     EXPECT_EQ(readPicture(save(bitmap, "pics.jpegs/a.bmp")).width(), 1);
 
     const QByteArray noise("Xq9\x01\x7f random bytes, neither kind");
-    EXPECT_TRUE(readError(noise, "a.jpg").startsWith("JPEG error #"));
+    EXPECT_EQ(readError(noise, "a.jpg"),
+              jpegError(JERR_NO_SOI, "Not a JPEG file: starts with 0x58 0x71"));
     EXPECT_EQ(readError(noise, "a.bmp"), invalidBitmap);
     EXPECT_EQ(readError(noise, "pics.jpegs/a.bmp"), invalidBitmap); // folders do not count
     EXPECT_EQ(readError(QByteArray(), "empty.bmp"), invalidBitmap);

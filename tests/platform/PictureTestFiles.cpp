@@ -63,7 +63,7 @@ QByteArray bmpFile(const BmpLayout& layout, const std::vector<std::uint8_t>& pix
 }
 
 QByteArray libjpegFile(int width, int height, int space, int components, bool adobeMarker,
-                       const SampleSource& samples) {
+                       const SampleSource& samples, bool progressive) {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
@@ -78,6 +78,8 @@ QByteArray libjpegFile(int width, int height, int space, int components, bool ad
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 100, TRUE);
     info.write_Adobe_marker = adobeMarker;
+    if (progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::vector<std::uint8_t> row(static_cast<std::size_t>(width * components));
     while (info.next_scanline < info.image_height) {

@@ -24,4 +24,4 @@ QByteArray bmpFile(const BmpLayout& layout, const std::vector<std::uint8_t>& pix
 // A JPEG written by libjpeg itself from `components` samples per pixel in `space`.
 using SampleSource = std::function<void(int x, int y, std::uint8_t* samples)>;
 QByteArray libjpegFile(int width, int height, int space, int components, bool adobeMarker,
-                       const SampleSource& samples);
+                       const SampleSource& samples, bool progressive = false);
