@@ -2,7 +2,8 @@
 
 #include "app/ProgramState.h"
 #include "platform/Dialogs.h"
-#include "platform/PictureFile.h"
+#include "sheet/SheetDefinition.h"
+#include "sheet/SlotTilette.h"
 
 #include <QMainWindow>
 #include <array>
@@ -132,6 +133,8 @@ class TForm1 : public QMainWindow {
 
     // Drawing.
     void DrawTilette(int slot);
+    // The sheet's settings as the controls and dialogs hold them now.
+    SheetDefinition sheetDefinition() const;
 
     // Page types.
     void TypeOfPageRadioGroupClick();
@@ -277,7 +280,8 @@ class TForm1 : public QMainWindow {
     void fitLabelsToTheirText();
     void connectHandlers();
     void keepSizeInUse();
-    std::optional<DecodedPicture> readSlotPicture(int slot, int width, int height);
+    std::optional<SlotTilette> renderSlot(const SheetDefinition& definition, int slot);
+    void showDrawnTilette(const SheetDefinition& definition, int slot, const SlotTilette& drawn);
     void hideSheetPreview();
     void clearSampleArea();
     void showSlotPlaceholder(int slot);

@@ -1,5 +1,6 @@
 // Building the settings pages on the left: Control, Text and Advanced.
 #include "app/TForm1.h"
+#include "sheet/PageType.h"
 
 #include "app/WidgetPlacement.h"
 #include "app/controls/RadioGroup.h"
@@ -41,18 +42,13 @@ void useScrollBarBackground(QLineEdit* edit) {
 
 void TForm1::buildControlPage() {
     QWidget* page = PrintControlTabSheet;
-    TypeOfPageRadioGroup = place(
-        new RadioGroup(QStringLiteral("Type Of Page of Tilettes"),
-                       {QStringLiteral("One image"), QStringLiteral("2 image checkerboard"),
-                        QStringLiteral("Block of 4 images"), QStringLiteral("Block of 9 images"),
-                        QStringLiteral("Each row different image"), QStringLiteral("Frame"),
-                        QStringLiteral("Use all images to fill sheet ")},
-                       1, page),
-        QStringLiteral("TypeOfPageRadioGroup"), 0, 0, 153, 145,
-        QStringLiteral(
-            "Selects how the images will be placed in the tilettes and how the tilettes "
-            "will be placed on the sheet.  If the choice has a number at least that many "
-            "images must be selected."));
+    TypeOfPageRadioGroup =
+        place(new RadioGroup(QStringLiteral("Type Of Page of Tilettes"), pageTypeItems(), 1, page),
+              QStringLiteral("TypeOfPageRadioGroup"), 0, 0, 153, 145,
+              QStringLiteral(
+                  "Selects how the images will be placed in the tilettes and how the tilettes "
+                  "will be placed on the sheet.  If the choice has a number at least that many "
+                  "images must be selected."));
     TypeOfPageRadioGroup->setItemIndex(0);
 
     Panel1 = place(new QFrame(page), QStringLiteral("Panel1"), 0, 152, 153, 201);

@@ -3,16 +3,12 @@
 
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
-#include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 #include "platform/Canvas.h"
-#include "platform/PictureFile.h"
 #include "platform/UserError.h"
-#include "tilette/DisplayOverlays.h"
+#include "sheet/SlotTilette.h"
 #include "tilette/FormatInches.h"
 #include "tilette/PictureFit.h"
-#include "tilette/RenderTilette.h"
-#include "tilette/SamplePicture.h"
 #include "tilette/TiletteGeometry.h"
 
 #include <QApplication>
@@ -24,10 +20,6 @@
 namespace {
 Colour buttonFaceColour() {
     return fromQColor(QApplication::palette().color(QPalette::Button));
-}
-
-CanvasFont canvasFontOf(const FontChoice& choice) {
-    return {choice.face, choice.points, choice.colour};
 }
 
 void showInSampleArea(ImageBox* area, const Bitmap& tilette, const Rect& where) {
@@ -44,16 +36,15 @@ void showInSampleArea(ImageBox* area, const Bitmap& tilette, const Rect& where) 
 // is drawn; its thumbnails then show that its picture is missing, and everything else stays as
 // it was, so the window goes on working with the other slots. A file gone from a slot that is
 // not the one shown is passed over quietly, as a redraw of all slots meets it.
-std::optional<DecodedPicture> TForm1::readSlotPicture(int slotNumber, int width, int height) {
+std::optional<SlotTilette> TForm1::renderSlot(const SheetDefinition& definition, int slotNumber) {
     const auto index = static_cast<size_t>(slotNumber);
-    const QString& fileName = state.ImageSlots[index].FileName;
-    if (slotNumber != state.CurrentSlot && !QFileInfo(fileName).isFile())
+    const ImageSlot& slot = state.ImageSlots[index];
+    if (slotNumber != 0 && slotNumber != state.CurrentSlot && !QFileInfo(slot.FileName).isFile())
         return std::nullopt;
     try {
-        // The picture is only ever drawn at tilette size, so a large JPEG is decoded reduced.
-        DecodedPicture picture = readPictureReduced(fileName, width, height);
+        SlotTilette drawn = renderSlotTilette(definition, state.Grid, slotNumber, slot);
         state.UnreadableReported[index] = false;
-        return picture;
+        return drawn;
     } catch (const UserError& error) {
         if (!state.UnreadableReported[index]) {
             state.UnreadableReported[index] = true;
@@ -80,70 +71,43 @@ void TForm1::clearSampleArea() {
     showInSampleArea(Image2, state.CurrentTilette, state.PreviewRect);
 }
 
-void TForm1::DrawTilette(int slotNumber) {
-    if (slotNumber < 0 || slotNumber > LastUserSlot)
-        return;
+// Everything a drawn tilette changes in the window, done once however many slots were drawn.
+void TForm1::showDrawnTilette(const SheetDefinition& definition, int slotNumber,
+                              const SlotTilette& drawn) {
     ImageSlot& slot = state.ImageSlots[static_cast<size_t>(slotNumber)];
-    if (slotNumber != 0 && slot.FileName.isEmpty())
-        return;
-    const int width = state.TiletteWidth;
-    const int height = state.TiletteHeight;
-    const std::optional<DecodedPicture> picture =
-        slotNumber == 0
-            ? DecodedPicture{SamplePicture(), SamplePicture().width(), SamplePicture().height()}
-            : readSlotPicture(slotNumber, width, height);
-    if (!picture)
-        return;
-
     Label3->setText(slotNumber == 0 ? QString() : slot.FileName);
     Label3->repaint();
     state.CurrentSlot = slotNumber == 0 ? 1 : slotNumber;
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
     hideSheetPreview();
 
-    if (const std::optional<TiletteCounts> counts = computeTiletteCounts(
-            state.Metrics, state.PerforationMarginX, state.PerforationMarginY, width, height)) {
+    SheetGrid& grid = state.Grid;
+    if (const std::optional<TiletteCounts> counts =
+            computeTiletteCounts(state.Metrics, grid.perforationMarginX, grid.perforationMarginY,
+                                 grid.tiletteWidth, grid.tiletteHeight)) {
         TiletteSizeLabel->setText(counts->sizeText);
-        state.TilettesDown = counts->tilettesDown;
-        state.TilettesAcross = counts->tilettesAcross;
+        grid.tilettesDown = counts->tilettesDown;
+        grid.tilettesAcross = counts->tilettesAcross;
         DownLabel->setText(counts->countText);
     }
+    state.PreviewRect = previewRectFor(slotNumber <= 1, drawn.pictureWidth, drawn.pictureHeight,
+                                       state.PreviewRect, definition.sizeOverride,
+                                       definition.keepRatio, grid.tiletteWidth, grid.tiletteHeight);
 
-    const bool sizeByHand = SizeTilettesCheckBox->isChecked();
-    state.PreviewRect =
-        previewRectFor(slotNumber <= 1, picture->fullWidth, picture->fullHeight, state.PreviewRect,
-                       sizeByHand, RatioCheckBox->isChecked(), width, height);
-
-    TiletteStyle style;
-    style.border = BorderRadioGroup->itemIndex();
-    style.borderColour = BorderColorDialog.Color;
-    style.backgroundColour = BackgroundColorDialog.Color;
-    style.blank = BlankCheckBox->isChecked();
-    style.valueText = ValueEdit->text();
-    style.valueFont = canvasFontOf(ValueFontDialog.Font);
-    style.valueCorner = ValueRadioGroup->itemIndex();
-    style.captionText = TextEdit->text();
-    style.captionFont = canvasFontOf(TextFontDialog.Font);
-    style.captionEdge = EdgeRadioGroup->itemIndex();
-    const Bitmap tilette = renderTilette(style, width, height, picture->bitmap, picture->fullWidth,
-                                         picture->fullHeight);
-
-    slot.TiletteImage = tilette;
+    slot.TiletteImage = drawn.tilette;
     if (slotNumber == 0)
-        showInSampleArea(AboutSampleImage, tilette, state.PreviewRect);
-    state.CurrentTilette = tilette;
-    switch (static_cast<BorderType>(style.border)) {
-    case BorderType::Perforations:
-        OverlayPerforations(state.CurrentTilette, style.borderColour);
-        break;
-    case BorderType::FilmVertical:
-        OverlayFilmVertical(state.CurrentTilette, style.borderColour);
-        break;
-    case BorderType::FilmHorizontal:
-        OverlayFilmHorizontal(state.CurrentTilette, style.borderColour);
-        break;
-    default:
-        break;
-    }
+        showInSampleArea(AboutSampleImage, drawn.tilette, state.PreviewRect);
+    state.CurrentTilette =
+        withDisplayOverlay(drawn.tilette, definition.border, definition.borderColour);
     showInSampleArea(Image2, state.CurrentTilette, state.PreviewRect);
+}
+
+void TForm1::DrawTilette(int slotNumber) {
+    if (slotNumber < 0 || slotNumber > LastUserSlot)
+        return;
+    if (slotNumber != 0 && state.ImageSlots[static_cast<size_t>(slotNumber)].FileName.isEmpty())
+        return;
+    const SheetDefinition definition = sheetDefinition();
+    if (const std::optional<SlotTilette> drawn = renderSlot(definition, slotNumber))
+        showDrawnTilette(definition, slotNumber, *drawn);
 }

@@ -16,28 +16,20 @@ void TForm1::RefreshPrinterMetrics() {
 }
 
 void TForm1::NumberOfImagesWideRadioGroupClick() {
-    const ImageSlot& first = state.ImageSlots[1];
-    GeometrySettings settings;
-    settings.numberAcross = NumberOfImagesWideRadioGroup->itemIndex() + 3;
-    settings.perforationMarginX = state.PerforationMarginX;
-    settings.perforationMarginY = state.PerforationMarginY;
-    settings.slot1Used = !first.FileName.isEmpty();
-    settings.slot1Ratio = first.Ratio;
-    settings.sizeOverride = SizeTilettesCheckBox->isChecked();
-    settings.keepRatio = RatioCheckBox->isChecked();
-    settings.widthPosition = WidthUpDown->position();
-    settings.heightPosition = HeightUpDown->position();
+    const GeometrySettings settings =
+        geometrySettingsOf(sheetDefinition(), state.Grid, state.ImageSlots[1]);
     if (const std::optional<TiletteGeometry> geometry =
             computeTiletteGeometry(state.Metrics, settings)) {
         WidthUpDown->setPosition(geometry->widthPosition);
         HeightUpDown->setPosition(geometry->heightPosition);
-        state.TiletteWidth = geometry->tiletteWidth;
-        state.TiletteHeight = geometry->tiletteHeight;
-        state.TilettesAcross = geometry->tilettesAcross;
-        state.TilettesDown = geometry->tilettesDown;
+        SheetGrid& grid = state.Grid;
+        grid.tiletteWidth = geometry->tiletteWidth;
+        grid.tiletteHeight = geometry->tiletteHeight;
+        grid.tilettesAcross = geometry->tilettesAcross;
+        grid.tilettesDown = geometry->tilettesDown;
         WidthEdit->setText(geometry->widthText);
         HeightEdit->setText(geometry->heightText);
-        state.TiletteRect = {0, 0, state.TiletteWidth, state.TiletteHeight};
+        state.TiletteRect = {0, 0, state.Grid.tiletteWidth, state.Grid.tiletteHeight};
         showStatus(QString());
     } else {
         keepSizeInUse();
@@ -48,13 +40,13 @@ void TForm1::NumberOfImagesWideRadioGroupClick() {
 // Without a usable printer measurement the size stays as it is; the size controls go back to it
 // so that they never show a size that is not drawn.
 void TForm1::keepSizeInUse() {
-    WidthUpDown->setPosition(state.TiletteWidth / 2);
-    HeightUpDown->setPosition(state.TiletteHeight / 2);
+    WidthUpDown->setPosition(state.Grid.tiletteWidth / 2);
+    HeightUpDown->setPosition(state.Grid.tiletteHeight / 2);
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
-    HeightEdit->setText(FormatInches(state.TiletteHeight / 2));
-    showStatus(
-        QStringLiteral("The printer gives no page size: tilettes stay %1 x %2 inches")
-            .arg(FormatInches(state.TiletteWidth / 2), FormatInches(state.TiletteHeight / 2)));
+    HeightEdit->setText(FormatInches(state.Grid.tiletteHeight / 2));
+    showStatus(QStringLiteral("The printer gives no page size: tilettes stay %1 x %2 inches")
+                   .arg(FormatInches(state.Grid.tiletteWidth / 2),
+                        FormatInches(state.Grid.tiletteHeight / 2)));
 }
 
 void TForm1::SizeTilettesCheckBoxClick() {
@@ -88,12 +80,25 @@ void TForm1::RatioCheckBoxClick() {
     SizeTilettesCheckBoxClick();
 }
 
+// Every used slot's tilette is drawn again for the sheet; the window shows the last one, once.
 void TForm1::RefreshTilettes() {
     state.ReloadMode = QStringLiteral("yes");
     // A failing slot must not leave the loader taking stored names instead of asking.
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });
-    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot)
-        DrawTilette(slot);
+    const SheetDefinition definition = sheetDefinition();
+    int lastSlot = 0;
+    std::optional<SlotTilette> last;
+    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
+        if (state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty())
+            continue;
+        if (std::optional<SlotTilette> drawn = renderSlot(definition, slot)) {
+            state.ImageSlots[static_cast<size_t>(slot)].TiletteImage = drawn->tilette;
+            lastSlot = slot;
+            last = std::move(drawn);
+        }
+    }
+    if (last)
+        showDrawnTilette(definition, lastSlot, *last);
 }
 
 void TForm1::PreviewTiletteButtonClick() {

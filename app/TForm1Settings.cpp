@@ -7,11 +7,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-namespace {
-// The border type whose dots run along the tilette boundaries needs room around the sheet.
-constexpr int perforationsBorder = 3;
-} // namespace
-
 // The edit box shows its text in the whole chosen font, style and colour included.
 void TForm1::applyFontToEdit(QLineEdit* edit, const FontChoice& choice) {
     QFont editFont(choice.face);
@@ -94,8 +89,9 @@ void TForm1::BlankCheckBoxClick() {
 
 void TForm1::BorderRadioGroupClick() {
     RefreshPrinterMetrics();
-    const bool perforations = BorderRadioGroup->itemIndex() == perforationsBorder;
-    state.PerforationMarginX = perforations ? 9 : 0;
-    state.PerforationMarginY = perforations ? 11 : 0;
+    const PerforationMargins margins =
+        perforationMarginsOf(static_cast<BorderType>(BorderRadioGroup->itemIndex()));
+    state.Grid.perforationMarginX = margins.x;
+    state.Grid.perforationMarginY = margins.y;
     DrawTilette(state.CurrentSlot);
 }

@@ -3,28 +3,11 @@
 
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
-#include "platform/Canvas.h"
-#include "platform/PictureFile.h"
+#include "sheet/SlotPicture.h"
 
 #include <QFileInfo>
 #include <QPushButton>
-
-namespace {
-constexpr int letterboxSize = 900;
-
-// Where a picture of width x height goes inside the square it is letterboxed into.
-Rect letterboxRect(int width, int height) {
-    int fittedHeight = height * letterboxSize / width;
-    int fittedWidth = letterboxSize;
-    if (fittedHeight > letterboxSize) {
-        fittedWidth = width * letterboxSize / height;
-        fittedHeight = letterboxSize;
-    }
-    const int left = (letterboxSize - fittedWidth) / 2;
-    const int top = (letterboxSize - fittedHeight) / 2;
-    return {left, top, left + fittedWidth, top + fittedHeight};
-}
-} // namespace
+#include <utility>
 
 Bitmap TForm1::LoadSlotImage(int slotNumber) {
     ImageSlot& slot = state.ImageSlots.at(static_cast<size_t>(slotNumber));
@@ -45,23 +28,18 @@ Bitmap TForm1::LoadSlotImage(int slotNumber) {
 
     // The slot takes the new file only once it has been read: a broken file leaves the slot,
     // its thumbnail and the sheet as they were.
-    DecodedPicture decoded = readPictureReduced(fileName, letterboxSize, letterboxSize);
+    SlotPicture loaded = loadSlotPicture(fileName);
     if (chosenByUser) {
         slot.FileName = fileName;
         slot.SaveName = fileName;
     }
-    state.SourcePicture = decoded.bitmap;
-    slot.Width = decoded.fullWidth;
-    slot.Height = decoded.fullHeight;
-    slot.Ratio = slot.Height * 1000 / slot.Width;
+    state.SourcePicture = std::move(loaded.picture);
+    slot.Width = loaded.width;
+    slot.Height = loaded.height;
+    slot.Ratio = loaded.ratio;
     if (slotNumber == 1)
         NumberOfImagesWideRadioGroupClick();
-
-    slotPicture = Bitmap(letterboxSize, letterboxSize, colours::white);
-    {
-        Canvas canvas(slotPicture);
-        canvas.stretchDraw(letterboxRect(slot.Width, slot.Height), state.SourcePicture);
-    }
+    slotPicture = std::move(loaded.square);
     DrawTilette(slotNumber);
     return slotPicture;
 }

@@ -28,8 +28,8 @@ QString dataFolderPath() {
 
 void TForm1::FormCreate() {
     state.Printing = false;
-    state.PerforationMarginX = 0;
-    state.PerforationMarginY = 0;
+    state.Grid.perforationMarginX = 0;
+    state.Grid.perforationMarginY = 0;
     state.DataFolder = dataFolderPath();
     if (!QDir().mkpath(state.DataFolder))
         dialogs_.error(QStringLiteral("Unable to create directory \"%1\".").arg(state.DataFolder));
@@ -37,8 +37,8 @@ void TForm1::FormCreate() {
         slot = ImageSlot{};
     state.CurrentTilette = Bitmap();
     state.SourcePicture = Bitmap();
-    state.TiletteWidth = 350;
-    state.TiletteHeight = 350;
+    state.Grid.tiletteWidth = 350;
+    state.Grid.tiletteHeight = 350;
     for (QWidget* page : {PrintControlTabSheet, TextTabSheet, AdvancedTabSheet})
         PageControl2->setTabVisible(page, false);
     PageControl1->setTabVisible(PreviewTabSheet, false);
@@ -79,8 +79,8 @@ void TForm1::FormActivate() {
     applyFontToEdit(TextEdit, TextFontDialog.Font);
     ValueEdit->setText(QStringLiteral("$10"));
     TextEdit->setText(QStringLiteral("TILETTE"));
-    state.TiletteWidth = 316;
-    state.TiletteHeight = 316;
+    state.Grid.tiletteWidth = 316;
+    state.Grid.tiletteHeight = 316;
     state.TiletteRect = {0, 0, 316, 316};
     DrawTilette(0);
     {

@@ -1,7 +1,7 @@
 #include "app/TForm1.h"
 #include "app/WindowTexts.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrinterSystem.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtPrinterSystem.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // Prints the median and spread of several runs.
 #include "app/TForm1.h"
 #include "platform/PictureFile.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "tests/support/FakePrinterSystem.h"
 
 #include <QApplication>
@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     dialogs.answerFile(path);
     form.run(&TForm1::c01ImageClick);
     std::printf("slot 1: %d x %d, tilette %d x %d\n", form.state.ImageSlots[1].Width,
-                form.state.ImageSlots[1].Height, form.state.TiletteWidth, form.state.TiletteHeight);
+                form.state.ImageSlots[1].Height, form.state.Grid.tiletteWidth,
+                form.state.Grid.tiletteHeight);
 
     report("DrawTilette(1), 6000 x 4000 JPEG", timeRuns(runs, [&] { form.DrawTilette(1); }));
     int keystroke = 0;

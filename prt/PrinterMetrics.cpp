@@ -1,6 +1,7 @@
 #include "prt/PrinterMetrics.h"
 
 #include "platform/PrinterSystem.h"
+#include "platform/TiletteUnits.h"
 
 namespace {
 // value × scale div resolution, or 0 while the printer reports no resolution.
@@ -41,9 +42,9 @@ PrinterMetrics RefreshPrinterMetrics(const PrinterSystem& printers) {
 }
 
 int printableWidthUnits(const PrinterMetrics& metrics) {
-    return perInch(metrics.PageWidth, 200, metrics.PixelsPerInchX);
+    return perInch(metrics.PageWidth, tiletteUnitsPerInch, metrics.PixelsPerInchX);
 }
 
 int printableHeightUnits(const PrinterMetrics& metrics) {
-    return perInch(metrics.PageHeight, 200, metrics.PixelsPerInchY);
+    return perInch(metrics.PageHeight, tiletteUnitsPerInch, metrics.PixelsPerInchY);
 }

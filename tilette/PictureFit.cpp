@@ -6,20 +6,29 @@ constexpr int displaySize = 350;
 constexpr int displayScale = 300;
 } // namespace
 
-Rect fitPicture(int tiletteWidth, int tiletteHeight, int pictureWidth, int pictureHeight) {
-    if (pictureWidth <= 0 || pictureHeight <= 0)
+Rect fitInside(int boxWidth, int boxHeight, int width, int height) {
+    if (width <= 0 || height <= 0)
         return {};
-    const int availableWidth = tiletteWidth - frameAllowance;
-    const int availableHeight = tiletteHeight - frameAllowance;
-    int width = availableWidth;
-    int height = pictureHeight * availableWidth / pictureWidth;
-    if (height > availableHeight) {
-        width = pictureWidth * availableHeight / pictureHeight;
-        height = availableHeight;
+    int fittedWidth = boxWidth;
+    int fittedHeight = height * boxWidth / width;
+    if (fittedHeight > boxHeight) {
+        fittedWidth = width * boxHeight / height;
+        fittedHeight = boxHeight;
     }
-    const int left = (tiletteWidth - width) / 2;
-    const int top = (tiletteHeight - height) / 2;
-    return {left, top, left + width, top + height};
+    const int left = (boxWidth - fittedWidth) / 2;
+    const int top = (boxHeight - fittedHeight) / 2;
+    return {left, top, left + fittedWidth, top + fittedHeight};
+}
+
+// The box is the tilette less its frame, and the picture is centred in the whole tilette.
+Rect fitPicture(int tiletteWidth, int tiletteHeight, int pictureWidth, int pictureHeight) {
+    const Rect inBox = fitInside(tiletteWidth - frameAllowance, tiletteHeight - frameAllowance,
+                                 pictureWidth, pictureHeight);
+    if (inBox == Rect{})
+        return {};
+    const int left = (tiletteWidth - inBox.width()) / 2;
+    const int top = (tiletteHeight - inBox.height()) / 2;
+    return {left, top, left + inBox.width(), top + inBox.height()};
 }
 
 Rect previewRectFor(bool fromPicture, int pictureWidth, int pictureHeight, const Rect& previous,

@@ -2,6 +2,11 @@
 
 #include "platform/Geometry.h"
 
+// Where a width × height picture goes inside a box of boxWidth × boxHeight, keeping its shape:
+// across the whole box, or down its whole height when that would be too tall; centred.
+// Products before divisions, truncating. Empty when the picture has no size.
+Rect fitInside(int boxWidth, int boxHeight, int width, int height);
+
 // Where a pw × ph picture goes in a W × H tilette: as large as fits inside a frame of at
 // least 25 units, keeping its shape, centred. Empty when the picture has no size.
 Rect fitPicture(int tiletteWidth, int tiletteHeight, int pictureWidth, int pictureHeight);

@@ -130,14 +130,14 @@ TEST_F(SettingsTest, TextsCornersAndEdgesRedrawOnEveryChange) {
 
 TEST_F(SettingsTest, PerforationsSetTheMarginsAndOtherBordersClearThem) {
     form->BorderRadioGroup->setItemIndex(3);
-    EXPECT_EQ(form->state.PerforationMarginX, 9);
-    EXPECT_EQ(form->state.PerforationMarginY, 11);
+    EXPECT_EQ(form->state.Grid.perforationMarginX, 9);
+    EXPECT_EQ(form->state.Grid.perforationMarginY, 11);
     // (1600 - 18) div 320 = 4 across now, the size stays until the next geometry computation.
-    EXPECT_EQ(form->state.TilettesAcross, 4);
+    EXPECT_EQ(form->state.Grid.tilettesAcross, 4);
     form->BorderRadioGroup->setItemIndex(1);
-    EXPECT_EQ(form->state.PerforationMarginX, 0);
-    EXPECT_EQ(form->state.PerforationMarginY, 0);
-    EXPECT_EQ(form->state.TilettesAcross, 5);
+    EXPECT_EQ(form->state.Grid.perforationMarginX, 0);
+    EXPECT_EQ(form->state.Grid.perforationMarginY, 0);
+    EXPECT_EQ(form->state.Grid.tilettesAcross, 5);
 }
 
 TEST_F(SettingsTest, SettingControlsFromCodeRunsHandlersOnlyOnChange) {
@@ -152,7 +152,7 @@ TEST_F(SettingsTest, SettingControlsFromCodeRunsHandlersOnlyOnChange) {
 
     form->NumberOfImagesWideRadioGroup->setItemIndex(0);
     EXPECT_TRUE(redrawnSinceMark());
-    EXPECT_EQ(form->state.TiletteWidth, 532); // 1600 div 3 = 533, position 266
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 532); // 1600 div 3 = 533, position 266
 
     // Spinners step by 10 and stay in their range.
     form->SizeTilettesCheckBox->setChecked(true);
@@ -163,11 +163,11 @@ TEST_F(SettingsTest, SettingControlsFromCodeRunsHandlersOnlyOnChange) {
     form->WidthUpDown->click(UpDown::Button::Up);
     EXPECT_EQ(form->WidthUpDown->position(), 500);
     EXPECT_EQ(form->WidthEdit->text(), QStringLiteral("5.00"));
-    EXPECT_EQ(form->state.TiletteWidth, 1000);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 1000);
     form->WidthUpDown->setPosition(55);
     form->WidthUpDown->click(UpDown::Button::Down);
     EXPECT_EQ(form->WidthUpDown->position(), 50);
-    EXPECT_EQ(form->state.TiletteHeight, 100); // square: slot 1 is square
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 100); // square: slot 1 is square
     form->CopiesUpDown->click(UpDown::Button::Up);
     form->CopiesUpDown->click(UpDown::Button::Up);
     EXPECT_EQ(form->CopiesUpDown->position(), 4);
@@ -183,11 +183,11 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     EXPECT_EQ(form->HeightUpDown->position(), 180);
     EXPECT_TRUE(form->HeightUpDown->isEnabled());
     form->HeightUpDown->click(UpDown::Button::Down);
-    EXPECT_EQ(form->state.TiletteHeight, 340);
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 340);
     EXPECT_EQ(form->HeightEdit->text(), QStringLiteral("1.70"));
     // Unchecking the override goes back to the size for the number across.
     form->SizeTilettesCheckBox->setChecked(false);
-    EXPECT_EQ(form->state.TiletteWidth, 320);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 320);
     EXPECT_EQ(form->TiletteSizeLabel->text(),
               QStringLiteral("Tilette Size -- Width = 1.60 Height = 1.60"));
     EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 6 Across = 5"));

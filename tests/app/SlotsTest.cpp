@@ -87,8 +87,8 @@ TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
     EXPECT_EQ(dialogs.shown().back().request.folder, QStringLiteral("."));
     EXPECT_EQ(form->OpenPictureDialog1.folder, folder.path()); // the next dialog opens beside it
     // 8 inches at 5 across: w = 320, h = (320 - 50) * 750 div 1000 + 50.
-    EXPECT_EQ(form->state.TiletteWidth, 320);
-    EXPECT_EQ(form->state.TiletteHeight, 252);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 320);
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 252);
     EXPECT_EQ(form->state.CurrentTilette.width(), 320);
     EXPECT_EQ(form->state.CurrentTilette.height(), 252);
     EXPECT_EQ(form->state.CurrentSlot, 1);
@@ -126,7 +126,7 @@ TEST_F(SlotsTest, TheSizeAndRatioComeFromAReducedJpegsFullSize) {
     EXPECT_EQ(slot.Width, 2000);
     EXPECT_EQ(slot.Height, 1800);
     EXPECT_EQ(slot.Ratio, 900);
-    EXPECT_EQ(form->state.TiletteHeight, 293); // 270 * 900 / 1000 + 50
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 293); // 270 * 900 / 1000 + 50
     // The sample area takes the shape of slot 1's picture: 1800 * 300 / 2000 + 50.
     EXPECT_EQ(form->state.PreviewRect, (Rect{0, 0, 350, 320}));
     // Other slots' pictures leave it as it is; a freely sized tilette gives it its own shape.
@@ -198,7 +198,7 @@ TEST_F(SlotsTest, APictureThatBreaksAfterLoadingIsToldOnceAndTrapsNothing) {
     EXPECT_EQ(form->state.CurrentSlot, 1);
     EXPECT_EQ(form->Label3->text(), one);
     EXPECT_EQ(form->AImage->picture().pixel(50, 50), 0xAA0000u);
-    EXPECT_EQ(form->state.TiletteHeight, 252);
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 252);
 }
 
 TEST_F(SlotsTest, ABrokenOrMissingFileChangesNothingAndSaysWhy) {

@@ -63,7 +63,7 @@ TEST_F(StartupTest, StartsOnTheAboutPageWithOnlyContinueAndExitToPress) {
 
 TEST_F(StartupTest, FirstActivationDrawsTheSampleAndSetsTheWorkingDefaults) {
     EXPECT_EQ(form->state.CurrentSlot, 1);
-    EXPECT_EQ(form->state.TiletteWidth, 316);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 316);
     EXPECT_EQ(form->state.TiletteRect, (Rect{0, 0, 316, 316}));
     EXPECT_EQ(form->BorderColorDialog.Color, colours::black);
     EXPECT_EQ(form->BackgroundColorDialog.Color, colours::white);

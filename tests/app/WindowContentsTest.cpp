@@ -172,7 +172,7 @@ TEST_F(WindowContentsTest, RedrawingAllSlotsDrawsEachUsedSlotAndEndsInAskingMode
     form->run(&TForm1::RefreshTilettes);
     for (int slot = 1; slot <= 9; ++slot) {
         const bool drawn = form->state.ImageSlots[static_cast<size_t>(slot)].TiletteImage.width() ==
-                           form->state.TiletteWidth;
+                           form->state.Grid.tiletteWidth;
         EXPECT_EQ(drawn, slot != 2 && slot != 5) << slot;
     }
     // The damaged file is told once; the one that is gone is passed over without a word.
@@ -204,8 +204,8 @@ TEST(WindowWithoutPrinterTest, AResolutionOfZeroKeepsThePreviousGeometry) {
     form.SizeTilettesCheckBox->setChecked(true);
     form.BorderRadioGroup->setItemIndex(3);
     form.WidthUpDown->click(UpDown::Button::Up);
-    EXPECT_EQ(form.state.TiletteWidth, 316);
-    EXPECT_EQ(form.state.TiletteHeight, 316);
+    EXPECT_EQ(form.state.Grid.tiletteWidth, 316);
+    EXPECT_EQ(form.state.Grid.tiletteHeight, 316);
     // The size controls show the size in use, and the status bar says why it stays.
     EXPECT_EQ(form.WidthUpDown->position(), 158);
     EXPECT_EQ(form.HeightUpDown->position(), 158);

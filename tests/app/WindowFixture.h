@@ -2,7 +2,7 @@
 
 #include "app/TForm1.h"
 #include "platform/PictureFile.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "support/FakePrinterSystem.h"
 
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
 #include "platform/PictureFile.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrinterSystem.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtPrinterSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -183,10 +183,10 @@ TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
     QTest::mouseClick(form->AImage, Qt::LeftButton, {}, QPoint(50, 50));
     ASSERT_EQ(form->state.ImageSlots[1].FileName, tall);
     screenshot(QStringLiteral("09-tall-thin-picture"));
-    EXPECT_EQ(form->state.TilettesDown, 1);
-    EXPECT_EQ(form->state.TiletteHeight,
+    EXPECT_EQ(form->state.Grid.tilettesDown, 1);
+    EXPECT_EQ(form->state.Grid.tiletteHeight,
               printableHeightUnits(form->state.Metrics)); // no perforations: no margin
-    EXPECT_EQ(form->state.CurrentTilette.height(), form->state.TiletteHeight);
+    EXPECT_EQ(form->state.CurrentTilette.height(), form->state.Grid.tiletteHeight);
     EXPECT_TRUE(form->DownLabel->text().startsWith(QStringLiteral("Tilettes Down = 1 ")));
 }
 

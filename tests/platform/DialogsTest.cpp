@@ -1,7 +1,7 @@
 #include "DialogsTestSupport.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrinterSystem.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtPrinterSystem.h"
+#include "support/ScriptedDialogs.h"
 #include "support/FakePrinterSystem.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
 #include "platform/Canvas.h"
-#include "platform/QtPrinterSystem.h"
+#include "platform/ui/QtPrinterSystem.h"
 #include "platform/UserError.h"
 
 #include <QFile>

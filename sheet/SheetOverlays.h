@@ -2,7 +2,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Colour.h"
-#include "tilette/SheetLayout.h"
+#include "sheet/SheetLayout.h"
 
 // The sheet's margin for a scale in pixels per inch: 1/16 inch (12 at 200).
 int sheetOverlayMargin(int scale);

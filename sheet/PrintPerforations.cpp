@@ -1,4 +1,6 @@
-#include "tilette/PrintPerforations.h"
+#include "sheet/PrintPerforations.h"
+
+#include "platform/TiletteUnits.h"
 
 namespace {
 // The page grid in printer pixels.
@@ -13,17 +15,21 @@ PrintGrid printGrid(int pixelsPerInchX, int pixelsPerInchY, const SheetLayout& l
     PrintGrid grid{};
     grid.stepX = pixelsPerInchX * 625 / 10000;
     grid.stepY = pixelsPerInchY * 625 / 10000;
-    grid.tileWidth = pixelsPerInchX * layout.tiletteWidth / 200;
-    grid.tileHeight = pixelsPerInchY * layout.tiletteHeight / 200;
+    grid.tileWidth = pixelsPerInchX * layout.tiletteWidth / tiletteUnitsPerInch;
+    grid.tileHeight = pixelsPerInchY * layout.tiletteHeight / tiletteUnitsPerInch;
     grid.d = (pixelsPerInchX * 312 / 10000) / 2;
-    grid.right = pixelsPerInchX * layout.tiletteWidth * layout.tilettesAcross / 200 + grid.stepX;
-    grid.bottom = pixelsPerInchY * layout.tiletteHeight * layout.tilettesDown / 200 + grid.stepY;
+    grid.right =
+        pixelsPerInchX * layout.tiletteWidth * layout.tilettesAcross / tiletteUnitsPerInch +
+        grid.stepX;
+    grid.bottom =
+        pixelsPerInchY * layout.tiletteHeight * layout.tilettesDown / tiletteUnitsPerInch +
+        grid.stepY;
     return grid;
 }
 
 // The middle of a Frame page prints white, so no dots show on the paper left empty there.
 bool inPrintedFrameInterior(const PrintGrid& grid, const SheetLayout& layout, int x, int y) {
-    return layout.pageType == framePageType && grid.tileWidth + grid.stepX < x &&
+    return layout.pageType == PageType::Frame && grid.tileWidth + grid.stepX < x &&
            x < grid.tileWidth * (layout.tilettesAcross - 1) + grid.stepX &&
            grid.tileHeight + grid.stepY < y &&
            y < grid.tileHeight * (layout.tilettesDown - 1) + grid.stepY;

@@ -1,6 +1,6 @@
-#include "platform/QtDialogs.h"
+#include "platform/ui/QtDialogs.h"
 
-#include "platform/QtPrinterSystem.h"
+#include "platform/ui/QtPrinterSystem.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

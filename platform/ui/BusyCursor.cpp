@@ -1,4 +1,4 @@
-#include "platform/BusyCursor.h"
+#include "platform/ui/BusyCursor.h"
 
 #include <QApplication>
 

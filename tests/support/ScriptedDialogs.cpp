@@ -1,6 +1,6 @@
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
-#include "platform/QtDialogs.h"
+#include "platform/ui/QtDialogs.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "tilette/PrintPerforations.h"
+#include "sheet/PrintPerforations.h"
 #include "support/FakePrinterSystem.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 namespace {
 constexpr Colour ink = 0x00402010;
 // 316 x 316 tilettes, 5 across and 6 down: 948 printer pixels each at 600 dpi.
-constexpr SheetLayout sheet{316, 316, 5, 6, 9, 11, 0};
+constexpr SheetLayout sheet{316, 316, 5, 6, 9, 11, PageType::OneImage};
 } // namespace
 
 TEST(PrintPerforations, DotsAt600DotsPerInch) {
@@ -38,7 +38,7 @@ TEST(PrintPerforations, DotsAt600DotsPerInch) {
 
 TEST(PrintPerforations, FrameMiddlePrintsWhite) {
     SheetLayout frame = sheet;
-    frame.pageType = 5;
+    frame.pageType = PageType::Frame;
     // Interior: 985 < x < 3829 and 985 < y < 4777.
     int white = 0;
     for (const PrintedDot& dot : perforationDots(600, 600, frame, ink)) {
@@ -60,7 +60,8 @@ TEST(PrintPerforations, LowResolutionAndZeroResolution) {
     // No resolution means no spacing between dots: nothing to print rather than no end.
     EXPECT_TRUE(perforationDots(0, 600, sheet, ink).empty());
     EXPECT_TRUE(perforationDots(600, 0, sheet, ink).empty());
-    EXPECT_TRUE(perforationDots(600, 600, SheetLayout{0, 316, 5, 6, 0, 0, 0}, ink).empty());
+    EXPECT_TRUE(perforationDots(600, 600, SheetLayout{0, 316, 5, 6, 0, 0, PageType::OneImage}, ink)
+                    .empty());
 }
 
 TEST(PrintPerforations, DrawsSolidDotsOnThePage) {
@@ -69,7 +70,7 @@ TEST(PrintPerforations, DrawsSolidDotsOnThePage) {
     small.pageHeight = 700;
     FakePrinterSystem printers(small);
     auto job = printers.beginDocument("Perforations");
-    const SheetLayout two{200, 200, 2, 2, 9, 11, 0}; // 600-pixel tilettes
+    const SheetLayout two{200, 200, 2, 2, 9, 11, PageType::OneImage}; // 600-pixel tilettes
     {
         Canvas page(job->page());
         PrintPerforations(page, 600, 600, two, colours::black);

@@ -3,7 +3,7 @@
 #include "platform/Canvas.h"
 #include "platform/Colour.h"
 #include "platform/Geometry.h"
-#include "tilette/SheetLayout.h"
+#include "sheet/SheetLayout.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "platform/PrinterPage.h"
+#include "platform/ui/PrinterPage.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "tilette/SheetOverlays.h"
+#include "sheet/SheetOverlays.h"
 
 #include "platform/Canvas.h"
 #include "tilette/Markers.h"
@@ -28,7 +28,7 @@ int sheetOverlayMargin(int scale) {
 bool inFrameInterior(const SheetLayout& layout, int margin, int x, int y) {
     const int width = layout.tiletteWidth;
     const int height = layout.tiletteHeight;
-    return layout.pageType == framePageType && margin + width < x &&
+    return layout.pageType == PageType::Frame && margin + width < x &&
            x < (layout.tilettesAcross - 1) * width && margin + height < y &&
            y < (layout.tilettesDown - 1) * height;
 }

@@ -1,7 +1,7 @@
-#include "platform/QtPrintJob.h"
+#include "platform/ui/QtPrintJob.h"
 
-#include "platform/PrinterPage.h"
 #include "platform/UserError.h"
+#include "platform/ui/PrinterPage.h"
 
 QtPrintJob::QtPrintJob(std::shared_ptr<PagedPrinter> printer, const QString& printerName,
                        const QString& title)

@@ -1,7 +1,7 @@
-#include "platform/QtPrinterSystem.h"
+#include "platform/ui/QtPrinterSystem.h"
 
-#include "platform/PrinterPage.h"
-#include "platform/QtPrintJob.h"
+#include "platform/ui/PrinterPage.h"
+#include "platform/ui/QtPrintJob.h"
 
 #include <QDir>
 #include <QFileInfo>

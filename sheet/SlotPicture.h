@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "platform/Geometry.h"
+
+#include <QString>
+
+// A picture file as an image slot takes it in.
+struct SlotPicture {
+    Bitmap picture; // as decoded, possibly reduced for its 900-pixel square
+    int width = 0;  // the picture's own size, from its file
+    int height = 0;
+    int ratio = 1000; // height * 1000 / width
+    Bitmap square;    // 900 × 900: the picture letterboxed on white
+};
+
+constexpr int slotSquareSize = 900;
+
+// Reads a picture file for a slot. Throws UserError with the user's message when the file cannot
+// be read or is not a picture.
+SlotPicture loadSlotPicture(const QString& path);
+
+// Where a width × height picture lands in the slot's 900 × 900 square.
+Rect slotSquareRect(int width, int height);
