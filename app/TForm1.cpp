@@ -60,6 +60,7 @@ void TForm1::connectHandlers() {
     onClick(ExitAboutButton, &TForm1::ExitAboutButtonClick);
     onClick(ExitButton, &TForm1::ExitButtonClick);
     onClick(PreviewTiletteButton, &TForm1::PreviewTiletteButtonClick);
+    onClick(PreviewButton, &TForm1::PreviewButtonClick);
     onClick(FontButton, &TForm1::FontButtonClick);
     onClick(TextSelectButton, &TForm1::TextSelectButtonClick);
     onClick(SelectValueColorButton, &TForm1::SelectValueColorButtonClick);

@@ -136,8 +136,10 @@ class TForm1 : public QMainWindow {
     // The sheet's settings as the controls and dialogs hold them now.
     SheetDefinition sheetDefinition() const;
 
-    // Page types.
+    // Page types and the whole sheet.
     void TypeOfPageRadioGroupClick();
+    bool PrintPreview();
+    void PreviewButtonClick();
 
     // Main menu.
     QMenu* FileMenu = nullptr;

@@ -4,6 +4,7 @@
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
+#include "sheet/PageType.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -15,13 +16,18 @@ void TForm1::TypeOfPageRadioGroupClick() {
     GroupBox1->setVisible(true);
     PageControl1->setTabVisible(StandardTabSheet, true);
 
-    const int pageType = TypeOfPageRadioGroup->itemIndex();
-    if (pageType < 0 || pageType > 6)
+    const int index = TypeOfPageRadioGroup->itemIndex();
+    if (index < 0 || index >= pageTypeCount)
         return;
-    BImage->setVisible(pageType >= 1);
-    cImage->setVisible(pageType >= 2);
-    DImage->setVisible(pageType >= 2);
-    const bool needsAllSlots = pageType >= 3;
+    // The Basic page offers the thumbnails of the slots a page type needs; the types that may
+    // use all nine send the user to the Images page.
+    const auto type = static_cast<PageType>(index);
+    const bool twoOrMore = type != PageType::OneImage;
+    const bool fourOrMore = twoOrMore && type != PageType::Checkerboard;
+    const bool needsAllSlots = fourOrMore && type != PageType::BlockOf4;
+    BImage->setVisible(twoOrMore);
+    cImage->setVisible(fourOrMore);
+    DImage->setVisible(fourOrMore);
     PageControl1->setTabVisible(Images01to15TabSheet, needsAllSlots);
     PageControl1->setActivePage(needsAllSlots ? Images01to15TabSheet : StandardTabSheet);
 }

@@ -1,0 +1,64 @@
+// The whole sheet: composing it from the slots' tilettes and showing it on the "Preview" page.
+#include "app/TForm1.h"
+
+#include "app/controls/ImageBox.h"
+#include "app/controls/PageControl.h"
+#include "platform/Canvas.h"
+#include "platform/ui/BusyCursor.h"
+#include "sheet/ComposeSheet.h"
+#include "sheet/SheetPreview.h"
+
+#include <QScopeGuard>
+
+// Lays the slots' tilettes out over the printable area into SheetBitmap and shows the sheet
+// reduced on the "Preview" page. False when the page type's slots are not in use: the user has
+// been told why, where there is something to tell.
+bool TForm1::PrintPreview() {
+    LockControls();
+    const auto unlock = qScopeGuard([this] { UnlockControls(); });
+    {
+        Canvas canvas(PreviewImage->picture());
+        canvas.fillRect({0, 0, PreviewImage->width(), PreviewImage->height()}, colours::aqua);
+    }
+    PreviewImage->update();
+    RefreshTilettes();
+
+    // The printer may have changed since the grid was worked out; the sheet takes its page now.
+    RefreshPrinterMetrics();
+    const int sheetWidth = printableWidthUnits(state.Metrics);
+    const int sheetHeight = printableHeightUnits(state.Metrics);
+    if (sheetWidth <= 0 || sheetHeight <= 0) {
+        state.SheetBitmap = Bitmap();
+        dialogs_.message(QStringLiteral("The printer gives no page size, so there is no sheet to "
+                                        "lay out. Choose a printer with Printer Setup."));
+        return false;
+    }
+    const SheetDefinition definition = sheetDefinition();
+    SheetLayout layout;
+    static_cast<SheetGrid&>(layout) = state.Grid;
+    layout.pageType = definition.pageType;
+    SheetComposition composition =
+        composeSheet(definition, state.ImageSlots, layout, sheetWidth, sheetHeight, state.Printing);
+    state.SheetBitmap = std::move(composition.sheet);
+    if (!composition.composed) {
+        if (!composition.message.isEmpty())
+            dialogs_.message(composition.message);
+        return false;
+    }
+    {
+        Canvas canvas(PreviewImage->picture());
+        canvas.stretchDraw(sheetPreviewRect(sheetWidth, sheetHeight, PreviewImage->width(),
+                                            PreviewImage->height()),
+                           state.SheetBitmap);
+    }
+    PreviewImage->update();
+    return true;
+}
+
+void TForm1::PreviewButtonClick() {
+    const BusyCursor busy;
+    if (!PrintPreview())
+        return;
+    PageControl1->setTabVisible(PreviewTabSheet, true);
+    PageControl1->setActivePage(PreviewTabSheet);
+}
