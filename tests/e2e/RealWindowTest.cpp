@@ -1,9 +1,11 @@
 #include "app/TForm1.h"
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
+#include "app/controls/RadioGroup.h"
 #include "platform/PictureFile.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtPrinterSystem.h"
+#include "sheet/SheetPreview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -223,4 +226,45 @@ TEST_F(RealWindowTest, TheCloseBoxAsksBothQuestionsAndNoKeepsTheWindow) {
             QStringLiteral("End Program?|Are you sure you, you want to end program?")}));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->closed());
+}
+
+TEST_F(RealWindowTest, PreviewSheetShowsTheComposedSheetOnThePreviewPage) {
+    const QString first = folder.filePath(QStringLiteral("first.bmp"));
+    const QString second = folder.filePath(QStringLiteral("second.jpg"));
+    writeBitmapFile(first, Bitmap(400, 400, 0x2080E0));
+    writeJpegFile(second, Bitmap(400, 400, 0x20B040));
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("first.bmp"));
+    QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
+    ASSERT_EQ(form->state.ImageSlots[1].FileName, first);
+    // A checkerboard of the two pictures, on tilettes without a border.
+    QRadioButton* checkerboard = form->TypeOfPageRadioGroup->button(1);
+    QTest::mouseClick(checkerboard, Qt::LeftButton, {}, QPoint(6, checkerboard->height() / 2));
+    // A radio button takes clicks on its circle and caption only.
+    QRadioButton* none = form->BorderRadioGroup->button(0);
+    QTest::mouseClick(none, Qt::LeftButton, {}, QPoint(6, none->height() / 2));
+    ASSERT_EQ(form->BorderRadioGroup->itemIndex(), 0);
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("second.jpg"));
+    QTest::mouseClick(form->BImage, Qt::LeftButton, {}, QPoint(50, 50));
+    ASSERT_EQ(form->state.ImageSlots[2].FileName, second);
+
+    QTest::mouseClick(form->PreviewButton, Qt::LeftButton);
+    ASSERT_EQ(form->PageControl1->activePage(), form->PreviewTabSheet);
+    const QImage shot = screenshot(QStringLiteral("10-preview-sheet"));
+    // The first two tilettes of the top row, reduced by the preview's factor, and aqua beside.
+    const Rect sheet =
+        sheetPreviewRect(form->state.SheetBitmap.width(), form->state.SheetBitmap.height(),
+                         form->PreviewImage->width(), form->PreviewImage->height());
+    const int factor = form->state.SheetBitmap.width() / sheet.width();
+    const int pitch = form->state.Grid.tiletteWidth;
+    const auto near = [](Colour seen, Colour expected) {
+        return std::abs(redOf(seen) - redOf(expected)) < 12 &&
+               std::abs(greenOf(seen) - greenOf(expected)) < 12 &&
+               std::abs(blueOf(seen) - blueOf(expected)) < 12;
+    };
+    const QPoint firstCentre(pitch / 2 / factor, pitch / 2 / factor);
+    const QPoint secondCentre((pitch + pitch / 2) / factor, pitch / 2 / factor);
+    EXPECT_TRUE(near(screenPixel(shot, form->PreviewImage, firstCentre), 0x2080E0));
+    EXPECT_TRUE(near(screenPixel(shot, form->PreviewImage, secondCentre), 0x20B040));
+    EXPECT_EQ(screenPixel(shot, form->PreviewImage, QPoint(sheet.right + 20, 100)), colours::aqua);
+    EXPECT_EQ(clippedCaptions(form.get()).join(QLatin1Char('\n')).toStdString(), "");
 }
