@@ -61,6 +61,8 @@ void TForm1::connectHandlers() {
     onClick(ExitButton, &TForm1::ExitButtonClick);
     onClick(PreviewTiletteButton, &TForm1::PreviewTiletteButtonClick);
     onClick(PreviewButton, &TForm1::PreviewButtonClick);
+    onClick(PrintButton, &TForm1::PrintButtonClick);
+    onClick(PrinterSetupButton, &TForm1::PrinterSetupButtonClick);
     onClick(FontButton, &TForm1::FontButtonClick);
     onClick(TextSelectButton, &TForm1::TextSelectButtonClick);
     onClick(SelectValueColorButton, &TForm1::SelectValueColorButtonClick);

@@ -141,6 +141,11 @@ class TForm1 : public QMainWindow {
     bool PrintPreview();
     void PreviewButtonClick();
 
+    // Printing.
+    void PrintButtonClick();
+    void PrintSheet();
+    void PrinterSetupButtonClick();
+
     // Main menu.
     QMenu* FileMenu = nullptr;
     QAction* OpenItem = nullptr;
@@ -257,6 +262,7 @@ class TForm1 : public QMainWindow {
     FontDialogPreset ValueFontDialog;
     FontDialogPreset TextFontDialog;
     FileDialogRequest OpenPictureDialog1;
+    FileDialogRequest PrintToPdfDialog;
 
     // The thumbnail of a user slot on the Basic page (slots 1 to 4), else nullptr.
     ImageBox* basicThumbnail(int slot) const;
@@ -282,6 +288,7 @@ class TForm1 : public QMainWindow {
     void fitLabelsToTheirText();
     void connectHandlers();
     void keepSizeInUse();
+    std::optional<QString> askForPdfFile();
     std::optional<SlotTilette> renderSlot(const SheetDefinition& definition, int slot);
     void showDrawnTilette(const SheetDefinition& definition, int slot, const SlotTilette& drawn);
     void hideSheetPreview();

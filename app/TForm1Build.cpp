@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 
 namespace {
 // The face the whole window uses. The layout was made for a narrow 8 point bitmap face; a narrow
@@ -217,4 +218,9 @@ void TForm1::buildDialogPresets() {
     OpenPictureDialog1.selectedFilter = 0;
     OpenPictureDialog1.defaultSuffix = QStringLiteral("bmp");
     OpenPictureDialog1.folder = QStringLiteral(".");
+    PrintToPdfDialog.title = QStringLiteral("Print to PDF");
+    PrintToPdfDialog.filters = {QStringLiteral("PDF Files (*.pdf)")};
+    PrintToPdfDialog.defaultSuffix = QStringLiteral("pdf");
+    PrintToPdfDialog.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    PrintToPdfDialog.confirmOverwrite = true;
 }

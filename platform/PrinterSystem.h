@@ -44,6 +44,10 @@ class PrinterSystem {
     virtual int copies() const = 0;
     virtual void setCopies(int copies) = 0;
     virtual DeviceCapabilities capabilities() const = 0;
+    // True when the selected printer writes a file instead of paper; the program then asks the
+    // user where, and hands the answer over before the document begins.
+    virtual bool printsToFile() const = 0;
+    virtual void setOutputFile(const QString& path) = 0;
 
     // Begins a document on the selected printer; throws UserError when that fails.
     virtual std::unique_ptr<PrintJob> beginDocument(const QString& title) = 0;

@@ -36,6 +36,8 @@ class QtPrinterSystem : public PrinterSystem {
     QString pdfOutputPath() const { return pdfOutputPath_; }
     // Takes effect at once when the PDF printer is selected, else when it next is.
     void setPdfOutputPath(const QString& path);
+    bool printsToFile() const override { return isPdfPrinter(selected_); }
+    void setOutputFile(const QString& path) override { setPdfOutputPath(path); }
 
     // The selected printer itself, for the printer set-up dialog to edit in place.
     QPrinter& selectedPrinter();

@@ -19,6 +19,8 @@ class FakePrinterSystem : public PrinterSystem {
     DeviceCapabilities caps;
     bool failBegin = false;  // beginDocument throws
     bool failFinish = false; // finish throws
+    bool toFile = false; // behaves as a printer that writes a file
+    QString outputFile;
     int documentsBegun = 0;
     QString lastTitle;
     std::vector<QImage> printedPages;
@@ -49,6 +51,8 @@ class FakePrinterSystem : public PrinterSystem {
     int copies() const override { return copyCount; }
     void setCopies(int copies) override { copyCount = copies; }
     DeviceCapabilities capabilities() const override { return caps; }
+    bool printsToFile() const override { return toFile; }
+    void setOutputFile(const QString& path) override { outputFile = path; }
 
     std::unique_ptr<PrintJob> beginDocument(const QString& title) override {
         if (failBegin)

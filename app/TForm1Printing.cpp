@@ -1,0 +1,88 @@
+// Printing the sheet, and choosing the printer.
+#include "app/TForm1.h"
+
+#include "app/WindowTexts.h"
+#include "app/controls/PageControl.h"
+#include "app/controls/UpDown.h"
+#include "platform/Canvas.h"
+#include "platform/PictureFile.h"
+#include "platform/PrinterSystem.h"
+#include "platform/UserError.h"
+#include "platform/ui/BusyCursor.h"
+#include "prt/BandedPrinting.h"
+#include "sheet/PrintPerforations.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+
+void TForm1::PrintButtonClick() {
+    LockControls();
+    state.Printing = true;
+    const auto done = qScopeGuard([this] {
+        state.Printing = false;
+        UnlockControls();
+    });
+    const BusyCursor busy;
+    // Composed while printing, the sheet leaves the perforations to the printer.
+    if (PrintPreview())
+        PrintSheet();
+}
+
+// Where the built-in PDF printer writes; nothing when the user cancels.
+std::optional<QString> TForm1::askForPdfFile() {
+    const std::optional<QString> chosen = dialogs_.saveFile(PrintToPdfDialog);
+    if (chosen)
+        PrintToPdfDialog.folder = QFileInfo(*chosen).absolutePath();
+    return chosen;
+}
+
+void TForm1::PrintSheet() {
+    const PrinterMetrics& metrics = state.Metrics;
+    if (metrics.PixelsPerInchX <= 0 || metrics.PixelsPerInchY <= 0 || metrics.PageHeight <= 0)
+        throw UserError(QStringLiteral("The printer gives no resolution or page size, so nothing "
+                                       "was printed. Choose another printer with Printer Setup."));
+    if (state.SheetBitmap.isEmpty())
+        throw UserError(QStringLiteral("The sheet came out empty, so nothing was printed."));
+    std::optional<QString> pdfFile;
+    if (printers_.printsToFile()) {
+        pdfFile = askForPdfFile();
+        if (!pdfFile) {
+            dialogs_.message(QStringLiteral("Nothing printed."));
+            return;
+        }
+        printers_.setOutputFile(*pdfFile);
+    }
+    writeBitmapFile(QDir(state.DataFolder).filePath(QStringLiteral("~~page.bmp")),
+                    state.SheetBitmap);
+    printers_.setCopies(CopiesUpDown->position());
+    {
+        // A job dropped by an error is aborted, so nothing half-drawn goes out.
+        const std::unique_ptr<PrintJob> job = printers_.beginDocument(texts::windowTitle);
+        {
+            Canvas page(job->page());
+            PrintBitmapBanded(page, state.SheetBitmap, metrics.PixelsPerInchX,
+                              metrics.PixelsPerInchY, metrics.PageHeight);
+            const SheetDefinition definition = sheetDefinition();
+            if (definition.border == BorderType::Perforations) {
+                SheetLayout layout;
+                static_cast<SheetGrid&>(layout) = state.Grid;
+                layout.pageType = definition.pageType;
+                PrintPerforations(page, metrics.PixelsPerInchX, metrics.PixelsPerInchY, layout,
+                                  definition.borderColour);
+            }
+        }
+        job->finish();
+    }
+    state.SheetBitmap = Bitmap(state.SheetBitmap.width(), state.SheetBitmap.height());
+    if (pdfFile)
+        dialogs_.message(QStringLiteral("The sheet was printed to \"%1\".")
+                             .arg(QDir::toNativeSeparators(*pdfFile)));
+}
+
+void TForm1::PrinterSetupButtonClick() {
+    dialogs_.printerSetup(printers_);
+    RefreshPrinterMetrics();
+    PageControl1->setActivePage(StandardTabSheet);
+    DrawTilette(state.CurrentSlot);
+}

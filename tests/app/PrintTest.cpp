@@ -1,0 +1,137 @@
+#include "WindowFixture.h"
+
+#include "app/controls/PageControl.h"
+#include "app/controls/RadioGroup.h"
+#include "app/controls/UpDown.h"
+#include "sheet/PrintPerforations.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+
+namespace {
+constexpr Colour pictureColour = 0x3366CC;
+
+Colour pagePixel(const QImage& page, int x, int y) {
+    return fromRgb(page.pixel(x, y));
+}
+} // namespace
+
+class PrintTest : public WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        continueWith(pictureFile(QStringLiteral("photo.bmp"), 400, 400, pictureColour));
+    }
+    QString pageFile() const {
+        return QDir(form->state.DataFolder).filePath(QStringLiteral("~~page.bmp"));
+    }
+    // After every way out of Print Page the window is as it was before.
+    void expectWindowRestored() {
+        EXPECT_FALSE(form->state.Printing);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(form->PrintButton->isEnabled());
+    }
+};
+
+TEST_F(PrintTest, PrintsTheSheetAsOneJobWithTheCopiesAndLeavesItWhite) {
+    QFile::remove(pageFile());
+    form->CopiesUpDown->setPosition(3);
+    form->PrintButton->click();
+    ASSERT_EQ(printers.documentsBegun, 1);
+    ASSERT_EQ(printers.printedPages.size(), 1u);
+    EXPECT_EQ(printers.copyCount, 3);
+    // 600 dpi, 1600 × 2100 units: three device pixels a unit, no top offset.
+    const QImage& page = printers.printedPages.front();
+    EXPECT_EQ(pagePixel(page, 160 * 3, 160 * 3), pictureColour);
+    EXPECT_EQ(pagePixel(page, (320 + 160) * 3, (320 * 5 + 160) * 3), pictureColour);
+    EXPECT_EQ(pagePixel(page, 800 * 3, 2050 * 3), colours::white); // below the sixth row
+    // The page file holds the sheet as printed; the sheet itself is white afterwards.
+    EXPECT_EQ(readPicture(pageFile()).pixel(160, 160), pictureColour);
+    EXPECT_EQ(form->state.SheetBitmap.pixel(160, 160), colours::white);
+    expectWindowRestored();
+}
+
+TEST_F(PrintTest, PerforationsArePrintedOnThePageNotOnTheSheet) {
+    form->BorderRadioGroup->setItemIndex(3);
+    form->run(&TForm1::PrintButtonClick);
+    ASSERT_EQ(printers.printedPages.size(), 1u);
+    SheetLayout layout;
+    static_cast<SheetGrid&>(layout) = form->state.Grid;
+    const auto dots = perforationDots(600, 600, layout, colours::black);
+    ASSERT_FALSE(dots.empty());
+    const Rect box = dots.front().box;
+    const int centreX = (box.left + box.right) / 2, centreY = (box.top + box.bottom) / 2;
+    EXPECT_EQ(pagePixel(printers.printedPages.front(), centreX, centreY), colours::black);
+    // On the sheet (the page file) the same place is white: 600 dpi is 3 pixels a unit.
+    EXPECT_EQ(readPicture(pageFile()).pixel(centreX / 3, centreY / 3), colours::white);
+    expectWindowRestored();
+}
+
+TEST_F(PrintTest, EveryFailureIsToldAndLeavesTheWindowWorking) {
+    // The page file cannot be written: nothing reaches the printer.
+    const QString dataFolder = form->state.DataFolder;
+    form->state.DataFolder = pictureFile(QStringLiteral("not-a-folder.bmp"), 2, 2);
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_TRUE(lastError().startsWith(QStringLiteral("Cannot create file")))
+        << lastError().toStdString();
+    EXPECT_EQ(printers.documentsBegun, 0);
+    expectWindowRestored();
+    form->state.DataFolder = dataFolder;
+
+    printers.failBegin = true;
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_EQ(lastError(), QStringLiteral("Printer is not ready"));
+    expectWindowRestored();
+
+    printers.failBegin = false;
+    printers.failFinish = true;
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_EQ(lastError(), QStringLiteral("Printer error"));
+    EXPECT_TRUE(printers.printedPages.empty());
+    expectWindowRestored();
+    EXPECT_EQ(errorsShown(), 3);
+
+    // Missing slots stop before anything is written or printed.
+    printers.failFinish = false;
+    QFile::remove(pageFile());
+    form->TypeOfPageRadioGroup->setItemIndex(2);
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_EQ(dialogs.shown().back().text,
+              QStringLiteral("Must have 4 images selected to use this option."));
+    EXPECT_FALSE(QFile::exists(pageFile()));
+    EXPECT_TRUE(printers.printedPages.empty());
+    expectWindowRestored();
+}
+
+TEST_F(PrintTest, ThePdfPrinterAsksWhereAndSaysWhereItWrote) {
+    printers.toFile = true;
+    dialogs.cancel();
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_EQ(dialogs.shown().back().text, QStringLiteral("Nothing printed."));
+    EXPECT_EQ(printers.documentsBegun, 0);
+
+    const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+    dialogs.answerFile(pdf);
+    form->run(&TForm1::PrintButtonClick);
+    const ShownDialog& asked = dialogs.shown()[dialogs.shown().size() - 2];
+    EXPECT_EQ(asked.kind, DialogKind::SaveFile);
+    EXPECT_EQ(asked.request.defaultSuffix, QStringLiteral("pdf"));
+    EXPECT_TRUE(asked.request.confirmOverwrite);
+    EXPECT_EQ(printers.outputFile, pdf);
+    EXPECT_EQ(printers.documentsBegun, 1);
+    EXPECT_TRUE(dialogs.shown().back().text.contains(pdf));
+    expectWindowRestored();
+}
+
+TEST_F(PrintTest, PrinterSetupMeasuresTheNewPageAndRedraws) {
+    dialogs.answerPrinterSetup(true, [](PrinterSystem& chosen) {
+        auto& fake = static_cast<FakePrinterSystem&>(chosen);
+        fake.caps.pageHeight = 3000; // 5 inches: 1000 units, three rows of 320
+    });
+    form->PageControl1->setActivePage(form->AboutTabSheet);
+    form->run(&TForm1::PrinterSetupButtonClick);
+    EXPECT_EQ(form->state.Metrics.PageHeight, 3000);
+    EXPECT_EQ(form->state.Grid.tilettesDown, 3);
+    EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+}
