@@ -44,6 +44,10 @@ class PrinterSystem {
     virtual int copies() const = 0;
     virtual void setCopies(int copies) = 0;
     virtual DeviceCapabilities capabilities() const = 0;
+    // The paper sizes the selected printer takes, by name, and the one it is set to.
+    virtual QStringList paperSizes() const = 0;
+    virtual QString paperSize() const = 0;
+    virtual void setPaperSize(const QString& name) = 0;
     // True when the selected printer writes a file instead of paper; the program then asks the
     // user where, and hands the answer over before the document begins.
     virtual bool printsToFile() const = 0;

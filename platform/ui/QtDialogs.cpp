@@ -1,6 +1,6 @@
 #include "platform/ui/QtDialogs.h"
 
-#include "platform/ui/QtPrinterSystem.h"
+#include "platform/ui/PrinterSetupDialog.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -12,7 +12,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QSpacerItem>
 #include <algorithm>
 #include <cmath>
@@ -150,15 +149,8 @@ std::optional<FontChoice> QtDialogs::chooseFont(const FontChoice& initial) {
 }
 
 bool QtDialogs::printerSetup(PrinterSystem& printers) {
-    auto* qtPrinters = dynamic_cast<QtPrinterSystem*>(&printers);
-    if (!qtPrinters)
-        return false;
-    QPrintDialog dialog(&qtPrinters->selectedPrinter(), parent_);
-    dialog.setOption(QAbstractPrintDialog::PrintShowPageSize);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    qtPrinters->adoptSetupChoice();
-    return true;
+    PrinterSetupDialog dialog(printers, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtDialogs::message(const QString& text) {

@@ -23,7 +23,6 @@ class QtDialogs : public Dialogs {
     std::optional<QString> saveFile(FileDialogRequest& request) override;
     std::optional<Colour> chooseColour(Colour initial) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
-    // Works on a QtPrinterSystem only; any other printer system gets false.
     bool printerSetup(PrinterSystem& printers) override;
     void message(const QString& text) override;
     bool question(const QString& title, const QString& text) override;

@@ -120,25 +120,40 @@ QPrinter& QtPrinterSystem::selectedPrinter() {
     return current_->printer;
 }
 
-void QtPrinterSystem::adoptSetupChoice() {
-    if (current_->printer.outputFormat() == QPrinter::PdfFormat) {
-        selected_ = pdfPrinterIndex();
-        if (!current_->printer.outputFileName().isEmpty())
-            pdfOutputPath_ = current_->printer.outputFileName();
-        current_->printer.setOutputFileName(pdfOutputPath_);
-    } else {
-        // A printer installed since the list was read joins it, ahead of the PDF printer.
-        int chosen = names_.indexOf(current_->printer.printerName());
-        if (chosen < 0) {
-            chosen = pdfPrinterIndex();
-            names_.insert(chosen, current_->printer.printerName());
-        }
-        selected_ = chosen;
+QStringList QtPrinterSystem::paperSizes() const {
+    QStringList names;
+    if (!isPdfPrinter(selected_))
+        for (const QPageSize& size :
+             QPrinterInfo::printerInfo(names_.at(selected_)).supportedPageSizes())
+            names << size.name();
+    // A file takes any paper; a printer that lists none gets the common ones to choose from.
+    if (names.isEmpty())
+        for (const QPageSize::PageSizeId id : {QPageSize::Letter, QPageSize::Legal, QPageSize::A4,
+                                               QPageSize::A5, QPageSize::A3, QPageSize::Executive})
+            names << QPageSize(id).name();
+    return names;
+}
+
+QString QtPrinterSystem::paperSize() const {
+    return current_->printer.pageLayout().pageSize().name();
+}
+
+void QtPrinterSystem::setPaperSize(const QString& name) {
+    if (!isPdfPrinter(selected_)) {
+        for (const QPageSize& size :
+             QPrinterInfo::printerInfo(names_.at(selected_)).supportedPageSizes())
+            if (size.name() == name) {
+                current_->printer.setPageSize(size);
+                return;
+            }
     }
-    orientation_ = current_->printer.pageLayout().orientation() == QPageLayout::Landscape
-                       ? PageOrientation::Landscape
-                       : PageOrientation::Portrait;
-    current_->printer.setCopyCount(copies_);
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const QPageSize size(static_cast<QPageSize::PageSizeId>(id));
+        if (size.name() == name) {
+            current_->printer.setPageSize(size);
+            return;
+        }
+    }
 }
 
 bool QtPrinterSystem::isPdfPrinter(int index) const {

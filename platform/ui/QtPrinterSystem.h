@@ -31,6 +31,9 @@ class QtPrinterSystem : public PrinterSystem {
     int copies() const override;
     void setCopies(int copies) override;
     DeviceCapabilities capabilities() const override;
+    QStringList paperSizes() const override;
+    QString paperSize() const override;
+    void setPaperSize(const QString& name) override;
     std::unique_ptr<PrintJob> beginDocument(const QString& title) override;
 
     QString pdfOutputPath() const { return pdfOutputPath_; }
@@ -39,11 +42,8 @@ class QtPrinterSystem : public PrinterSystem {
     bool printsToFile() const override { return isPdfPrinter(selected_); }
     void setOutputFile(const QString& path) override { setPdfOutputPath(path); }
 
-    // The selected printer itself, for the printer set-up dialog to edit in place.
+    // The selected printer itself.
     QPrinter& selectedPrinter();
-    // Takes over what the set-up dialog left in the selected printer: the printer chosen
-    // there (or the PDF printer when it was told to print to a file) and the orientation.
-    void adoptSetupChoice();
 
   private:
     bool isPdfPrinter(int index) const;

@@ -22,6 +22,8 @@ class PrintTest : public WindowFixture {
     void SetUp() override {
         WindowFixture::SetUp();
         continueWith(pictureFile(QStringLiteral("photo.bmp"), 400, 400, pictureColour));
+        // Each test its own page file: the test programs run side by side.
+        form->state.DataFolder = folder.path();
     }
     QString pageFile() const {
         return QDir(form->state.DataFolder).filePath(QStringLiteral("~~page.bmp"));

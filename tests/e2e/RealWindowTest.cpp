@@ -3,6 +3,7 @@
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "platform/PictureFile.h"
+#include "platform/ui/PrinterSetupDialog.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtPrinterSystem.h"
 #include "sheet/SheetPreview.h"
@@ -10,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
@@ -267,4 +269,20 @@ TEST_F(RealWindowTest, PreviewSheetShowsTheComposedSheetOnThePreviewPage) {
     EXPECT_TRUE(near(screenPixel(shot, form->PreviewImage, secondCentre), 0x20B040));
     EXPECT_EQ(screenPixel(shot, form->PreviewImage, QPoint(sheet.right + 20, 100)), colours::aqua);
     EXPECT_EQ(clippedCaptions(form.get()).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+TEST_F(RealWindowTest, PrinterSetupOffersThePrintersThenMeasuresThePage) {
+    QStringList offered;
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
+    whenShown<PrinterSetupDialog>([&offered](PrinterSetupDialog* dialog) {
+        screenshot(QStringLiteral("12-printer-setup"));
+        for (int item = 0; item < dialog->printerBox()->count(); ++item)
+            offered << dialog->printerBox()->itemText(item);
+        dialog->reject();
+    });
+    QTest::mouseClick(form->PrinterSetupButton, Qt::LeftButton);
+    EXPECT_EQ(offered, printers.printerNames());
+    EXPECT_TRUE(offered.contains(QtPrinterSystem::pdfPrinterName));
+    EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
 }

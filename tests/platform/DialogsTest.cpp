@@ -1,12 +1,14 @@
 #include "DialogsTestSupport.h"
+#include "platform/ui/PrinterSetupDialog.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtPrinterSystem.h"
-#include "support/ScriptedDialogs.h"
 #include "support/FakePrinterSystem.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -14,7 +16,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
-#include <QPrintDialog>
+#include <QPageSize>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -353,19 +356,42 @@ TEST(QtDialogs, FontDialogHidesEffectsAndKeepsTheColour) {
     EXPECT_EQ(QtDialogs::fontChoiceOf(pixelFont, colours::black).points, 35);
 }
 
-TEST(QtDialogs, PrinterSetupNeedsQtPrinters) {
+TEST(QtDialogs, PrinterSetupChoosesPrinterPaperAndOrientation) {
     QtDialogs dialogs(nullptr);
-    FakePrinterSystem fake;
-    EXPECT_FALSE(dialogs.printerSetup(fake));
-
-    QtPrinterSystem printers;
-    whenShown<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
-    EXPECT_FALSE(dialogs.printerSetup(printers));
-
-    printers.setCopies(3);
-    whenShown<QPrintDialog>([](QPrintDialog* dialog) { dialog->accept(); });
+    FakePrinterSystem printers;
+    whenShown<PrinterSetupDialog>([](PrinterSetupDialog* dialog) {
+        dialog->printerBox()->setCurrentIndex(1); // "Print to PDF"
+        dialog->paperBox()->setCurrentText(QStringLiteral("A4"));
+        dialog->landscapeButton()->setChecked(true);
+        dialog->accept();
+    });
     EXPECT_TRUE(dialogs.printerSetup(printers));
-    EXPECT_EQ(printers.copies(), 3);
-    EXPECT_GE(printers.selectedIndex(), 0);
-    EXPECT_LT(printers.selectedIndex(), printers.printerNames().size());
+    EXPECT_EQ(printers.selectedIndex(), 1);
+    EXPECT_EQ(printers.paper, QStringLiteral("A4"));
+    EXPECT_EQ(printers.orientation(), PageOrientation::Landscape);
+
+    // Cancel puts back all that was changed while the dialog was open.
+    whenShown<PrinterSetupDialog>([](PrinterSetupDialog* dialog) {
+        dialog->printerBox()->setCurrentIndex(0);
+        dialog->paperBox()->setCurrentText(QStringLiteral("Letter"));
+        dialog->landscapeButton()->setChecked(false);
+        dialog->reject();
+    });
+    EXPECT_FALSE(dialogs.printerSetup(printers));
+    EXPECT_EQ(printers.selectedIndex(), 1);
+    EXPECT_EQ(printers.paper, QStringLiteral("A4"));
+    EXPECT_EQ(printers.orientation(), PageOrientation::Landscape);
+
+    // Qt's printers: the PDF printer is offered with its papers, and a paper chosen is the page's.
+    QtPrinterSystem system;
+    whenShown<PrinterSetupDialog>([](PrinterSetupDialog* dialog) {
+        QComboBox* printer = dialog->printerBox();
+        printer->setCurrentIndex(printer->findText(QtPrinterSystem::pdfPrinterName));
+        dialog->paperBox()->setCurrentText(QPageSize(QPageSize::Legal).name());
+        dialog->accept();
+    });
+    EXPECT_TRUE(dialogs.printerSetup(system));
+    EXPECT_EQ(system.printerNames().at(system.selectedIndex()), QtPrinterSystem::pdfPrinterName);
+    // Legal is 14 inches: at 600 dpi less two quarter-inch margins, 8100 printable rows.
+    EXPECT_EQ(system.capabilities().pageHeight, 8100);
 }

@@ -19,6 +19,7 @@ class FakePrinterSystem : public PrinterSystem {
     DeviceCapabilities caps;
     bool failBegin = false;  // beginDocument throws
     bool failFinish = false; // finish throws
+    QString paper = QStringLiteral("Letter");
     bool toFile = false; // behaves as a printer that writes a file
     QString outputFile;
     int documentsBegun = 0;
@@ -51,6 +52,11 @@ class FakePrinterSystem : public PrinterSystem {
     int copies() const override { return copyCount; }
     void setCopies(int copies) override { copyCount = copies; }
     DeviceCapabilities capabilities() const override { return caps; }
+    QStringList paperSizes() const override {
+        return {QStringLiteral("Letter"), QStringLiteral("A4")};
+    }
+    QString paperSize() const override { return paper; }
+    void setPaperSize(const QString& name) override { paper = name; }
     bool printsToFile() const override { return toFile; }
     void setOutputFile(const QString& path) override { outputFile = path; }
 
