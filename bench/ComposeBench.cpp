@@ -1,6 +1,7 @@
 // Times composing a Letter sheet at 600 pixels per inch from nine pictures, without a window.
 // Usage: ComposeBench [nine picture files]. Without files it makes nine 6000 x 4000 JPEGs.
 // Prints one figure a line: compose-cold, compose-warm and decode-all, in milliseconds.
+#include "BenchPictures.h"
 #include "platform/PictureFile.h"
 #include "sheet/ComposeSheet.h"
 #include "sheet/SlotPicture.h"
@@ -13,18 +14,6 @@
 #include <functional>
 
 namespace {
-// A photo-sized picture with detail everywhere, a different tint for each slot.
-Bitmap generatedPicture(int slot, int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb((x * 255 / width + slot * 40) & 0xFF, (y * 255 / height) & 0xFF,
-                           ((x ^ y) * (slot + 3)) & 0xFF);
-    }
-    return Bitmap(image);
-}
-
 double millisecondsOf(const std::function<void()>& work) {
     QElapsedTimer timer;
     timer.start();
@@ -53,7 +42,7 @@ int main(int argc, char** argv) {
         paths << QString::fromLocal8Bit(argv[arg]);
     for (int slot = static_cast<int>(paths.size()) + 1; slot <= LastUserSlot; ++slot) {
         paths << folder.filePath(QStringLiteral("slot%1.jpg").arg(slot));
-        writeJpegFile(paths.back(), generatedPicture(slot, 6000, 4000), 92);
+        writeJpegFile(paths.back(), photoLikePicture(6000, 4000, slot), 92);
     }
 
     SheetDefinition definition;

@@ -1,5 +1,6 @@
 // Times DrawTilette, which runs on every keystroke, for a 6000 x 4000 JPEG in slot 1.
 // Prints the median and spread of several runs.
+#include "BenchPictures.h"
 #include "app/TForm1.h"
 #include "platform/PictureFile.h"
 #include "support/ScriptedDialogs.h"
@@ -15,16 +16,6 @@
 #include <vector>
 
 namespace {
-Bitmap photoLikePicture(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x)
-            line[x] = qRgb((x * 255) / width, (y * 255) / height, ((x ^ y) * 7) & 0xFF);
-    }
-    return Bitmap(image);
-}
-
 template <typename Work> std::vector<double> timeRuns(int runs, Work work) {
     std::vector<double> milliseconds;
     for (int run = 0; run < runs; ++run) {
