@@ -94,6 +94,17 @@ TEST_F(PrintTest, EveryFailureIsToldAndLeavesTheWindowWorking) {
     expectWindowRestored();
     EXPECT_EQ(errorsShown(), 3);
 
+    // A printer without a page size: told, and nothing is written or printed.
+    printers.failFinish = false;
+    printers.caps = DeviceCapabilities{};
+    QFile::remove(pageFile());
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_TRUE(dialogs.shown().back().text.startsWith(QStringLiteral("The printer gives no")));
+    EXPECT_FALSE(QFile::exists(pageFile()));
+    EXPECT_EQ(printers.documentsBegun, 1); // only the job that failed at its end
+    expectWindowRestored();
+    printers.caps = FakePrinterSystem::letterAt600();
+
     // Missing slots stop before anything is written or printed.
     printers.failFinish = false;
     QFile::remove(pageFile());
