@@ -68,6 +68,9 @@ void TForm1::PrintSheet() {
                 SheetLayout layout;
                 static_cast<SheetGrid&>(layout) = state.Grid;
                 layout.pageType = definition.pageType;
+                // The dots go where the tilettes were printed: the sheet is centred down the page.
+                page.painter().translate(0, printedTop(state.SheetBitmap.height(),
+                                                       metrics.PixelsPerInchY, metrics.PageHeight));
                 PrintPerforations(page, metrics.PixelsPerInchX, metrics.PixelsPerInchY, layout,
                                   definition.borderColour);
             }

@@ -56,17 +56,32 @@ TEST_F(PrintTest, PrintsTheSheetAsOneJobWithTheCopiesAndLeavesItWhite) {
 
 TEST_F(PrintTest, PerforationsArePrintedOnThePageNotOnTheSheet) {
     form->BorderRadioGroup->setItemIndex(3);
-    form->run(&TForm1::PrintButtonClick);
-    ASSERT_EQ(printers.printedPages.size(), 1u);
     SheetLayout layout;
     static_cast<SheetGrid&>(layout) = form->state.Grid;
     const auto dots = perforationDots(600, 600, layout, colours::black);
     ASSERT_FALSE(dots.empty());
     const Rect box = dots.front().box;
     const int centreX = (box.left + box.right) / 2, centreY = (box.top + box.bottom) / 2;
-    EXPECT_EQ(pagePixel(printers.printedPages.front(), centreX, centreY), colours::black);
+    // The first dark row down the middle of the first dot.
+    const auto dotTop = [&](const QImage& page) {
+        for (int y = std::max(0, box.top - 6); y < box.bottom + 6; ++y)
+            if (pagePixel(page, centreX, y) == colours::black)
+                return y;
+        return -1;
+    };
+
+    form->run(&TForm1::PrintButtonClick);
+    ASSERT_EQ(printers.printedPages.size(), 1u);
+    const int dotTopOnEvenPage = dotTop(printers.printedPages.back());
+    EXPECT_EQ(pagePixel(printers.printedPages.back(), centreX, centreY), colours::black);
     // On the sheet (the page file) the same place is white: 600 dpi is 3 pixels a unit.
     EXPECT_EQ(readPicture(pageFile()).pixel(centreX / 3, centreY / 3), colours::white);
+
+    // 6305 rows hold 2101 sheet rows printed 6300 high, two rows down: the dots follow.
+    printers.caps.pageHeight = 6305;
+    form->run(&TForm1::PrintButtonClick);
+    ASSERT_EQ(printers.printedPages.size(), 2u);
+    EXPECT_EQ(dotTop(printers.printedPages.back()), dotTopOnEvenPage + 2);
     expectWindowRestored();
 }
 
