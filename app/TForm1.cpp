@@ -70,6 +70,8 @@ void TForm1::connectHandlers() {
     onClick(SelectBorderColorButton, &TForm1::SelectBorderColorButtonClick);
     onClick(SelectBackgoundColorButton, &TForm1::SelectBackgoundColorButtonClick);
     onItem(ExitItem, [this] { ExitItemClick(); });
+    onItem(SaveAsItem, [this] { SaveAsItemClick(); });
+    onItem(OpenItem, [this] { OpenItemClick(); });
 
     onChange(TypeOfPageRadioGroup, &TForm1::TypeOfPageRadioGroupClick);
     onChange(NumberOfImagesWideRadioGroup, &TForm1::NumberOfImagesWideRadioGroupClick);

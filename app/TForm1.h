@@ -2,6 +2,7 @@
 
 #include "app/ProgramState.h"
 #include "platform/Dialogs.h"
+#include "setup/SetupRecord.h"
 #include "sheet/SheetDefinition.h"
 #include "sheet/SlotTilette.h"
 
@@ -141,6 +142,10 @@ class TForm1 : public QMainWindow {
     bool PrintPreview();
     void PreviewButtonClick();
 
+    // Setup files.
+    void SaveAsItemClick();
+    void OpenItemClick();
+
     // Printing.
     void PrintButtonClick();
     void PrintSheet();
@@ -263,6 +268,8 @@ class TForm1 : public QMainWindow {
     FontDialogPreset TextFontDialog;
     FileDialogRequest OpenPictureDialog1;
     FileDialogRequest PrintToPdfDialog;
+    FileDialogRequest SaveDialog;
+    FileDialogRequest OpenDialog;
 
     // The thumbnail of a user slot on the Basic page (slots 1 to 4), else nullptr.
     ImageBox* basicThumbnail(int slot) const;
@@ -289,6 +296,11 @@ class TForm1 : public QMainWindow {
     void connectHandlers();
     void keepSizeInUse();
     std::optional<QString> askForPdfFile();
+    void applySetup(const SetupRecord& record, const QString& setupFolder, QStringList& notes);
+    void applySetupPictures(const SetupRecord& record, const QString& setupFolder,
+                            QStringList& notes);
+    static int withinRange(int value, int lowest, int highest, const QString& what,
+                           QStringList& notes);
     std::optional<SlotTilette> renderSlot(const SheetDefinition& definition, int slot);
     void showDrawnTilette(const SheetDefinition& definition, int slot, const SlotTilette& drawn);
     void hideSheetPreview();

@@ -223,4 +223,9 @@ void TForm1::buildDialogPresets() {
     PrintToPdfDialog.defaultSuffix = QStringLiteral("pdf");
     PrintToPdfDialog.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     PrintToPdfDialog.confirmOverwrite = true;
+    SaveDialog.filters = {QStringLiteral("Ambergate Tilettes (*.agt)")};
+    SaveDialog.defaultSuffix = QStringLiteral("agt");
+    SaveDialog.confirmOverwrite = true;
+    OpenDialog.filters = {QStringLiteral("Ambergate Tilette (*.agt)")};
+    OpenDialog.defaultSuffix = QStringLiteral("agt");
 }

@@ -182,11 +182,12 @@ void TForm1::PickColorRadioGroupClick() {
 }
 
 bool TForm1::FormCloseQuery() {
-    // Saving the sheet definition arrives with the setup files; the question is asked already
-    // so that the way out of the program stays the same.
-    dialogs_.question(
-        QStringLiteral("Save?"),
-        QStringLiteral("Do you want to save the definition for the current sheet of tilettes?"));
+    // Whatever becomes of the save, the user is still asked whether to end.
+    if (dialogs_.question(
+            QStringLiteral("Save?"),
+            QStringLiteral(
+                "Do you want to save the definition for the current sheet of tilettes?")))
+        run(&TForm1::SaveAsItemClick);
     return dialogs_.question(QStringLiteral("End Program?"),
                              QStringLiteral("Are you sure you, you want to end program?"));
 }

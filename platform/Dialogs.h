@@ -14,6 +14,7 @@ struct FileDialogRequest {
     int selectedFilter = 0;
     QString defaultSuffix; // without the dot
     QString folder;
+    QString fileName; // offered at first: the name last chosen in this dialog
     bool confirmOverwrite = false;
 };
 

@@ -90,6 +90,8 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(const FileDialogRequest& 
     if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
         dialog->selectNameFilter(request.filters.at(request.selectedFilter));
     dialog->setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog->selectFile(request.fileName);
     return dialog;
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QStringList>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // A printer system with settable measurements. Each document draws into a white page image
@@ -51,7 +52,16 @@ class FakePrinterSystem : public PrinterSystem {
     void setOrientation(PageOrientation orientation) override { pageOrientation = orientation; }
     int copies() const override { return copyCount; }
     void setCopies(int copies) override { copyCount = copies; }
-    DeviceCapabilities capabilities() const override { return caps; }
+    // Turned sideways, the page is as wide as it was high.
+    DeviceCapabilities capabilities() const override {
+        if (pageOrientation == PageOrientation::Portrait)
+            return caps;
+        DeviceCapabilities turned = caps;
+        std::swap(turned.pageWidth, turned.pageHeight);
+        std::swap(turned.physicalWidth, turned.physicalHeight);
+        std::swap(turned.physicalOffsetX, turned.physicalOffsetY);
+        return turned;
+    }
     QStringList paperSizes() const override {
         return {QStringLiteral("Letter"), QStringLiteral("A4")};
     }

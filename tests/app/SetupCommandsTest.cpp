@@ -1,0 +1,161 @@
+#include "WindowFixture.h"
+
+#include "app/controls/ImageBox.h"
+#include "app/controls/RadioGroup.h"
+#include "app/controls/UpDown.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace {
+constexpr Colour first = 0x3366CC;
+constexpr Colour second = 0x22AA22;
+constexpr Colour third = 0x2222AA;
+} // namespace
+
+class SetupCommandsTest : public WindowFixture {
+  protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        continueWith(pictureFile(QStringLiteral("one.bmp"), 400, 300, first));
+        loadSlot(2, pictureFile(QStringLiteral("two.bmp"), 300, 300, second));
+        loadSlot(3, pictureFile(QStringLiteral("three.bmp"), 300, 300, third));
+        form->ValueEdit->setText(QStringLiteral("$5"));
+        form->BorderRadioGroup->setItemIndex(1);
+        form->CopiesUpDown->setPosition(3);
+        setup = folder.filePath(QStringLiteral("sheet.agt"));
+    }
+    void save() {
+        dialogs.answerFile(setup);
+        form->run(&TForm1::SaveAsItemClick);
+    }
+    void open() {
+        dialogs.answerFile(setup);
+        form->run(&TForm1::OpenItemClick);
+    }
+    // Replaces line number (from 1) of the saved file.
+    void changeLine(int number, const QByteArray& text) {
+        QFile file(setup);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        file.close();
+        lines[number - 1] = text + '\r';
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join('\n'));
+    }
+    // Counts the change signals of the settings controls from now on.
+    int* countChanges() {
+        auto* count = new int(0);
+        changes.reset(count);
+        for (RadioGroup* group :
+             {form->NumberOfImagesWideRadioGroup, form->BorderRadioGroup,
+              form->TypeOfPageRadioGroup, form->ValueRadioGroup, form->EdgeRadioGroup})
+            QObject::connect(group, &RadioGroup::changed, [count] { ++*count; });
+        for (QCheckBox* box :
+             {form->BlankCheckBox, form->SizeTilettesCheckBox, form->RatioCheckBox})
+            QObject::connect(box, &QCheckBox::toggled, [count] { ++*count; });
+        for (QLineEdit* edit : {form->ValueEdit, form->TextEdit})
+            QObject::connect(edit, &QLineEdit::textChanged, [count] { ++*count; });
+        return count;
+    }
+    QString setup;
+    std::unique_ptr<int> changes;
+};
+
+TEST_F(SetupCommandsTest, SavingAndOpeningWithoutChangeRunsNoChangeHandler) {
+    save();
+    ASSERT_TRUE(QFile::exists(setup));
+    const SlotTable before = form->state.ImageSlots;
+    const int* count = countChanges();
+    markCurrentTilette();
+    open();
+    EXPECT_EQ(*count, 0);
+    EXPECT_TRUE(redrawnSinceMark()); // the slot loads and the final size handler draw
+    for (int slot = 1; slot <= 9; ++slot) {
+        EXPECT_EQ(form->state.ImageSlots[static_cast<size_t>(slot)].FileName,
+                  before[static_cast<size_t>(slot)].FileName);
+        EXPECT_EQ(form->state.ImageSlots[static_cast<size_t>(slot)].Ratio,
+                  before[static_cast<size_t>(slot)].Ratio);
+    }
+    EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$5"));
+    EXPECT_EQ(form->CopiesUpDown->position(), 3);
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 252);
+    EXPECT_EQ(form->state.ReloadMode, QStringLiteral("no"));
+    EXPECT_EQ(errorsShown(), 0);
+}
+
+TEST_F(SetupCommandsTest, AnEmptySlotLineKeepsThatSlotsPictureOnShow) {
+    form->run([this] { form->DeleteImage(3); });
+    save();
+    loadSlot(3, pictureFile(QStringLiteral("later.bmp"), 300, 300, third));
+    open();
+    EXPECT_TRUE(form->state.ImageSlots[3].FileName.isEmpty());
+    EXPECT_EQ(form->slotImages[3]->picture().pixel(50, 50), third);
+}
+
+TEST_F(SetupCommandsTest, ALandscapeSetupTurnsThePrinterAndTheGeometry) {
+    printers.pageOrientation = PageOrientation::Landscape;
+    save();
+    printers.pageOrientation = PageOrientation::Portrait;
+    open();
+    EXPECT_EQ(printers.orientation(), PageOrientation::Landscape);
+    EXPECT_EQ(form->state.Metrics.PageWidth, 6300);
+    // 10.5 inches across at 5 across: 2100 / 5 = 420 units.
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 420);
+}
+
+TEST_F(SetupCommandsTest, WhatCannotBeUsedIsToldAndTheRestApplies) {
+    save();
+    // The picture of slot 2 has gone; the setup names a printer this system lacks.
+    QFile::remove(folder.filePath(QStringLiteral("two.bmp")));
+    changeLine(28, "7 Printer");
+    changeLine(1, "9 NumberWide"); // an across choice past the last one
+    form->ValueEdit->setText(QStringLiteral("changed"));
+    open();
+    EXPECT_TRUE(form->state.ImageSlots[2].FileName.isEmpty());
+    EXPECT_EQ(form->slotImages[2]->picture().pixel(2, 2), colours::paleYellow);
+    EXPECT_EQ(form->state.ImageSlots[3].Ratio, 1000);
+    EXPECT_FALSE(form->state.ImageSlots[3].FileName.isEmpty());
+    EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$5"));
+    EXPECT_EQ(form->NumberOfImagesWideRadioGroup->itemIndex(), 6);
+    EXPECT_EQ(printers.selectedIndex(), 0);
+    const QString told = dialogs.shown().back().text;
+    EXPECT_TRUE(told.contains(QStringLiteral("Tilette 2 is empty"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("Printer 7"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("Across choice 9"))) << told.toStdString();
+}
+
+TEST_F(SetupCommandsTest, ABrokenFileChangesNothingAndSaysWhere) {
+    save();
+    changeLine(8, "abc ValueFontSize");
+    form->ValueEdit->setText(QStringLiteral("kept"));
+    const FontChoice fontBefore = form->ValueFontDialog.Font;
+    open();
+    EXPECT_EQ(lastError(),
+              QStringLiteral("'abc' is not a valid integer value (line 8, ValueFontSize)"));
+    EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("kept"));
+    EXPECT_EQ(form->ValueFontDialog.Font, fontBefore);
+}
+
+TEST_F(SetupCommandsTest, APictureNamedByAnotherSystemsPathIsFoundBesideTheSetup) {
+    save();
+    changeLine(19, "\"C:\\Users\\Ann\\Pictures\\two.bmp\" Tilette2");
+    form->run([this] { form->DeleteImage(2); });
+    open();
+    EXPECT_EQ(form->state.ImageSlots[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
+    EXPECT_EQ(form->slotImages[2]->picture().pixel(50, 50), second);
+}
+
+TEST_F(SetupCommandsTest, CancelledDialogsSaySo) {
+    dialogs.cancel();
+    form->run(&TForm1::SaveAsItemClick);
+    EXPECT_EQ(dialogs.shown().back().text, QStringLiteral("File not Saved"));
+    dialogs.cancel();
+    form->run(&TForm1::OpenItemClick);
+    EXPECT_EQ(dialogs.shown().back().text, QStringLiteral("No File Selected"));
+    // A save that cannot be written says so with the reason.
+    dialogs.answerFile(folder.path()); // a folder, not a file
+    form->run(&TForm1::SaveAsItemClick);
+    EXPECT_TRUE(dialogs.shown().back().text.startsWith(
+        QStringLiteral("File not Saved\nCannot create file")));
+}
