@@ -286,3 +286,25 @@ TEST_F(RealWindowTest, PrinterSetupOffersThePrintersThenMeasuresThePage) {
     EXPECT_TRUE(offered.contains(QtPrinterSystem::pdfPrinterName));
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
 }
+
+TEST_F(RealWindowTest, ASheetIsSavedAndOpenedThroughTheRealFileDialogs) {
+    const QString picture = folder.filePath(QStringLiteral("holiday.bmp"));
+    writeBitmapFile(picture, Bitmap(400, 300, 0x2080E0));
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("holiday.bmp"));
+    QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
+    ASSERT_EQ(form->state.ImageSlots[1].FileName, picture);
+    QTest::keyClicks(form->ValueEdit, QStringLiteral("$7"));
+
+    // Typed without its extension, the name gets ".agt".
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("holiday sheet"));
+    form->SaveAsItem->trigger();
+    const QString setup = folder.filePath(QStringLiteral("holiday sheet.agt"));
+    ASSERT_TRUE(QFile::exists(setup));
+
+    form->ValueEdit->setText(QStringLiteral("changed"));
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("holiday sheet.agt"));
+    form->OpenItem->trigger();
+    EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$7"));
+    EXPECT_EQ(form->state.ImageSlots[1].FileName, picture);
+    screenshot(QStringLiteral("13-setup-opened"));
+}
