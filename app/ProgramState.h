@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/Palettes.h"
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
 #include "prt/PrinterMetrics.h"
@@ -30,4 +31,10 @@ struct ProgramState {
     // Slots whose picture could not be read when drawn, and the user has been told so.
     std::array<bool, SlotCount> UnreadableReported{};
     QString DataFolder;
+    // The Color Image page: the slot's chosen picture, decoded once a visit, and its recoloured
+    // copy with the scheme that made it.
+    Bitmap ColouringSource;
+    Bitmap ColoredBitmap;
+    int ColorSchemeIndex = 0;
+    ::PaletteFactors PaletteFactors;
 };

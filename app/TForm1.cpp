@@ -72,6 +72,12 @@ void TForm1::connectHandlers() {
     onItem(ExitItem, [this] { ExitItemClick(); });
     onItem(SaveAsItem, [this] { SaveAsItemClick(); });
     onItem(OpenItem, [this] { OpenItemClick(); });
+    for (QAction* item :
+         {SaveSheetImageBestItem, SaveSheetImageGoodItem, SaveSheetImageforEmailItem})
+        onItem(item, [this, item] { SaveSheetImageBestItemClick(item); });
+    for (QAction* item : {SaveSingleTiletteImageBestItem, SaveSingleTiletteImageGoodItem,
+                          SaveSingleTiletteImageforEmailItem})
+        onItem(item, [this, item] { SaveSingleTiletteImageBestItemClick(item); });
 
     onChange(TypeOfPageRadioGroup, &TForm1::TypeOfPageRadioGroupClick);
     onChange(NumberOfImagesWideRadioGroup, &TForm1::NumberOfImagesWideRadioGroupClick);
@@ -79,6 +85,14 @@ void TForm1::connectHandlers() {
     onChange(ValueRadioGroup, &TForm1::ValueRadioGroupClick);
     onChange(EdgeRadioGroup, &TForm1::EdgeRadioGroupClick);
     onChange(PickColorRadioGroup, &TForm1::PickColorRadioGroupClick);
+    onChange(TypeRadioGroup, &TForm1::TypeRadioGroupClick);
+    onClick(UseColoredImageButton, &TForm1::UseColoredImageButtonClick);
+    onClick(CancelColoringButton, &TForm1::CancelColoringButtonClick);
+    for (ImageBox* sample : {Image2, ColorBitMapImage})
+        connect(sample, &ImageBox::mousePressed, this,
+                [this](Qt::MouseButton button, int x, int y) {
+                    run([this, button, x, y] { Image2MouseDown(button, x, y); });
+                });
     onToggle(BlankCheckBox, &TForm1::BlankCheckBoxClick);
     onToggle(SizeTilettesCheckBox, &TForm1::SizeTilettesCheckBoxClick);
     onToggle(RatioCheckBox, &TForm1::RatioCheckBoxClick);
@@ -105,6 +119,8 @@ void TForm1::connectHandlers() {
         onItem(popup.openItem, [this, slot] { ImageClick(slot); });
         onItem(popup.showItem, [this] { ShowTiletteItemClick(); });
         onItem(popup.deleteItem, [this, slot] { DeleteImage(slot); });
+        if (popup.colorItem)
+            onItem(popup.colorItem, [this] { ColorImageItemClick(); });
     }
 
     connect(FileMenu, &QMenu::hovered, this, [this](QAction* action) {

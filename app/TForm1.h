@@ -146,6 +146,17 @@ class TForm1 : public QMainWindow {
     void SaveAsItemClick();
     void OpenItemClick();
 
+    // Image export: each handler serves three items and tells them apart by the sender.
+    void SaveSheetImageBestItemClick(QAction* sender);
+    void SaveSingleTiletteImageBestItemClick(QAction* sender);
+
+    // Colouring a slot's picture, and picking colours from the tilette shown.
+    void ColorImageItemClick();
+    void TypeRadioGroupClick();
+    void UseColoredImageButtonClick();
+    void CancelColoringButtonClick();
+    void Image2MouseDown(Qt::MouseButton button, int x, int y);
+
     // Printing.
     void PrintButtonClick();
     void PrintSheet();
@@ -269,6 +280,7 @@ class TForm1 : public QMainWindow {
     FileDialogRequest OpenPictureDialog1;
     FileDialogRequest PrintToPdfDialog;
     FileDialogRequest SaveDialog;
+    FileDialogRequest ImageSavePictureDialog;
     FileDialogRequest OpenDialog;
 
     // The thumbnail of a user slot on the Basic page (slots 1 to 4), else nullptr.
@@ -296,6 +308,8 @@ class TForm1 : public QMainWindow {
     void connectHandlers();
     void keepSizeInUse();
     std::optional<QString> askForPdfFile();
+    QString chosenPictureOf(int slot) const;
+    void leaveColouring();
     void applySetup(const SetupRecord& record, const QString& setupFolder, QStringList& notes);
     void applySetupPictures(const SetupRecord& record, const QString& setupFolder,
                             QStringList& notes);

@@ -1,6 +1,7 @@
 // Building the picture pages on the right: Basic, Images 1 to 9, Preview, About, the hidden
 // page and Color Image.
 #include "app/TForm1.h"
+#include "colour/ColourSchemes.h"
 
 #include "app/WidgetPlacement.h"
 #include "app/WindowTexts.h"
@@ -138,32 +139,10 @@ void TForm1::buildHiddenAndColorPages() {
     Image1->hide();
 
     QWidget* page = ColorImageTabSheet;
-    QStringList schemes;
-    for (const char* scheme : {"0 - Sepia",
-                               "1 - Blue",
-                               "2 - Green",
-                               "3 - Aqua",
-                               "4 - Red",
-                               "5 - Violet",
-                               "6 - Yellow",
-                               "7 - Black and White",
-                               "8 - Gray Scale",
-                               "9 - Yellow with Black",
-                               "10 - Violet with Black",
-                               "11 - Red with Black",
-                               "12 - Aqua with Black",
-                               "13 - Green with Black",
-                               "14 - Blue with Black",
-                               "15 - BlueTone",
-                               "16-  Brown Tone",
-                               "17 - Deep Blue Tone",
-                               "18 - Red Tone",
-                               "19 - Green Tone",
-                               "20 - Select a color"})
-        schemes << QLatin1String(scheme);
-    TypeRadioGroup = place(new RadioGroup(QStringLiteral("TypeRadioGroup"), schemes, 1, page),
-                           QStringLiteral("TypeRadioGroup"), 0, 0, 153, 369,
-                           QStringLiteral("Select a color schemes to apply to the image."));
+    TypeRadioGroup =
+        place(new RadioGroup(QStringLiteral("TypeRadioGroup"), colourSchemeItems(), 1, page),
+              QStringLiteral("TypeRadioGroup"), 0, 0, 153, 369,
+              QStringLiteral("Select a color schemes to apply to the image."));
     TypeRadioGroup->setItemIndex(0);
     ColorBitMapImage = place(new ImageBox(350, 350, page), QStringLiteral("ColorBitMapImage"), 231,
                              0, 350, 350, sampleAreaHint);

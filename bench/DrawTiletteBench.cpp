@@ -2,13 +2,15 @@
 // Prints the median and spread of several runs.
 #include "BenchPictures.h"
 #include "app/TForm1.h"
+#include "app/controls/RadioGroup.h"
 #include "platform/PictureFile.h"
+#include "support/FakePrinterSystem.h"
 #include "support/ScriptedDialogs.h"
-#include "tests/support/FakePrinterSystem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -60,6 +62,15 @@ int main(int argc, char** argv) {
     report("one keystroke in the value text", timeRuns(runs, [&] {
                form.ValueEdit->setText(QStringLiteral("$%1").arg(++keystroke));
            }));
+    // The Color Image page of slot 1: each scheme click recolours the picture and shows it.
+    form.ImagePopupMenuPopup(1);
+    form.popupMenu(1).colorItem->trigger();
+    int scheme = 0;
+    report("one scheme click on the Color Image page", timeRuns(runs, [&] {
+               scheme = scheme % 19 + 1; // 1..19: the schemes that ask nothing
+               form.TypeRadioGroup->setItemIndex(scheme);
+           }));
+    form.CancelColoringButtonClick();
     report("decoding the JPEG whole",
            timeRuns(std::max(3, runs / 3), [&] { (void)readPicture(path); }));
     return 0;

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <climits>
@@ -83,11 +85,7 @@ QByteArray readWholeFile(const QString& path) {
     return data;
 }
 
-void writeWholeFile(const QString& path, const QByteArray& data) {
-    FileDescriptor file(::open(QFile::encodeName(path).constData(),
-                               O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (!file.isOpen())
-        throw cannotCreate(path, systemReason(errno));
+void writeAll(const QString& path, const FileDescriptor& file, const QByteArray& data) {
     qsizetype done = 0;
     while (done < data.size()) {
         const ssize_t count = ::write(file.get(), data.constData() + done, data.size() - done);
@@ -97,8 +95,66 @@ void writeWholeFile(const QString& path, const QByteArray& data) {
             throw cannotCreate(path, systemReason(errno));
         done += count;
     }
-    if (file.close() != 0)
+}
+
+// The file a write replaces: through a symbolic link to what it points at, so that the link
+// stays a link. A link that points nowhere is replaced itself.
+QByteArray replacedFile(const QByteArray& path) {
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    return ::realpath(path.constData(), resolved) ? QByteArray(resolved) : path;
+}
+
+// A new file beside target, under a name no other file has, with the permissions a new file
+// gets from the user's umask. Its name goes to temporaryName.
+int createBeside(const QByteArray& target, QByteArray& temporaryName) {
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = target.left(slash + 1);
+    // Room for the dot and the suffix within the longest name a folder takes.
+    const QByteArray name = target.mid(slash + 1).left(200);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryName = folder + '.' + name + '.' +
+                        QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int descriptor =
+            ::open(temporaryName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 || errno != EEXIST)
+            return descriptor;
+    }
+    return -1;
+}
+
+// The new content goes to a file beside the old one and takes its name only once it is all on
+// disk, so a write that fails part-way (a full disk, a file size limit) leaves the old file as
+// it was and nothing of the new one.
+void writeWholeFile(const QString& path, const QByteArray& data) {
+    const QByteArray target = replacedFile(QFile::encodeName(path));
+    struct stat existing {};
+    const bool replacing = ::stat(target.constData(), &existing) == 0;
+    if (replacing && S_ISDIR(existing.st_mode))
+        throw cannotCreate(path, systemReason(EISDIR));
+    // Renaming would go past a file the user may not write to; writing into it would not.
+    if (replacing && ::access(target.constData(), W_OK) != 0)
         throw cannotCreate(path, systemReason(errno));
+
+    QByteArray temporary;
+    FileDescriptor file(createBeside(target, temporary));
+    if (!file.isOpen())
+        throw cannotCreate(path, systemReason(errno));
+    bool renamed = false;
+    const auto removeTemporary = qScopeGuard([&] {
+        if (!renamed)
+            ::unlink(temporary.constData());
+    });
+    if (replacing && ::fchmod(file.get(), existing.st_mode & 0777) != 0)
+        throw cannotCreate(path, systemReason(errno));
+    writeAll(path, file, data);
+    if (::fsync(file.get()) != 0 || file.close() != 0)
+        throw cannotCreate(path, systemReason(errno));
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        throw cannotCreate(path, systemReason(errno));
+    renamed = true;
 }
 
 // The content decides; the name only matters when the content is neither kind, so that a damaged
@@ -148,5 +204,7 @@ void writeBitmapFile(const QString& path, const Bitmap& bitmap) {
 }
 
 void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality) {
+    if (bitmap.isEmpty())
+        throw cannotCreate(path, QStringLiteral("The picture is empty."));
     writeWholeFile(path, encodeJpeg(bitmap, quality));
 }

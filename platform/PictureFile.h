@@ -21,11 +21,15 @@ Bitmap readPicture(const QString& path);
 // 350-pixel tilette).
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight);
 
+// Both writers replace a file whole or not at all: the data goes to a new file in the same
+// folder that takes the name only when it is complete, so a failed write leaves an existing file
+// as it was and no part of the new one. Permissions of a replaced file are kept, and a symbolic
+// link is written through. A file that cannot be written throws
+// UserError("Cannot create file \"<path>\". <reason>").
+
 // Writes a Windows bitmap file: 24 bits per pixel for a true-colour Bitmap, 8 bits with its
-// 256-entry palette for an indexed Bitmap. Throws UserError on failure (message names the file and
-// the reason).
+// 256-entry palette for an indexed Bitmap.
 void writeBitmapFile(const QString& path, const Bitmap& bitmap);
 
-// Writes a baseline colour JPEG at the given quality (100 for exports). Throws UserError on
-// failure.
+// Writes a baseline colour JPEG at the given quality (100 for exports).
 void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality = 100);

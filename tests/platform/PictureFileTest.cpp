@@ -15,9 +15,14 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <random>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <jpeglib.h>
 // jerror.h needs jpeglib.h first.
@@ -466,4 +471,85 @@ TEST_F(PictureFileTest, WritingWhereNoFileCanBeMadeThrows) {
     }
     EXPECT_THROW(writeBitmapFile(pathOf("empty.bmp"), Bitmap()), UserError);
     EXPECT_THROW(writeJpegFile(pathOf("empty.jpg"), Bitmap()), UserError);
+}
+
+namespace {
+
+// Lowers the process's file size limit while it lives, so that a write past it fails part-way
+// with EFBIG even for root; the signal such a write raises is ignored meanwhile.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        savedSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, savedSignal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*savedSignal_)(int) = SIG_DFL;
+};
+
+// The message a write under a 4096-byte file size limit gives, or "written".
+QString messageOfLimitedWrite(const std::function<void()>& write) {
+    const FileSizeLimit limit(4096);
+    try {
+        write();
+    } catch (const UserError& error) {
+        return error.message();
+    }
+    return "written";
+}
+
+} // namespace
+
+TEST_F(PictureFileTest, AFailedWriteLeavesTheOldFileWholeAndNothingElse) {
+    const QString path = pathOf("sheet.bmp");
+    writeBitmapFile(path, Bitmap(4, 4, colours::red));
+    const QByteArray before = load(path);
+    const Bitmap large(200, 200, colours::green); // 120 kB as a bitmap file
+    const QString tooLarge = "Cannot create file \"" + path + "\". " + std::strerror(EFBIG);
+
+    EXPECT_EQ(messageOfLimitedWrite([&] { writeBitmapFile(path, large); }), tooLarge);
+    EXPECT_EQ(messageOfLimitedWrite([&] { writeJpegFile(path, photoLike()); }), tooLarge);
+    EXPECT_EQ(load(path), before);
+    const QString fresh = pathOf("fresh.jpg");
+    EXPECT_NE(messageOfLimitedWrite([&] { writeJpegFile(fresh, photoLike()); }), "written");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.bmp"});
+
+    // Without the limit the same write replaces the file.
+    writeBitmapFile(path, large);
+    EXPECT_EQ(readPicture(path).pixel(199, 199), colours::green);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.bmp"});
+}
+
+TEST_F(PictureFileTest, AReplacedFileKeepsItsPermissionsAndLinks) {
+    const QString path = pathOf("kept.jpg");
+    writeJpegFile(path, Bitmap(4, 4));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    writeJpegFile(path, Bitmap(8, 8));
+    EXPECT_EQ(readPicture(path).width(), 8);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+
+    const QString link = pathOf("link.jpg");
+    ASSERT_TRUE(QFile::link(path, link));
+    writeJpegFile(link, Bitmap(16, 16));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(readPicture(path).width(), 16);
+
+    // A folder in the way is not replaced.
+    const QString inTheWay = pathOf("folder.bmp");
+    ASSERT_TRUE(QDir().mkdir(inTheWay));
+    EXPECT_THROW(writeBitmapFile(inTheWay, Bitmap(2, 2)), UserError);
+    EXPECT_TRUE(QFileInfo(inTheWay).isDir());
 }
