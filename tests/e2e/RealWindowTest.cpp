@@ -7,10 +7,12 @@
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtPrinterSystem.h"
 #include "sheet/SheetPreview.h"
+#include "tilette/SamplePicture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -307,4 +310,43 @@ TEST_F(RealWindowTest, ASheetIsSavedAndOpenedThroughTheRealFileDialogs) {
     EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$7"));
     EXPECT_EQ(form->state.ImageSlots[1].FileName, picture);
     screenshot(QStringLiteral("13-setup-opened"));
+}
+
+TEST_F(RealWindowTest, TheColourPageAndAnExportedSheetAsAUserSeesThem) {
+    const QString picture = folder.filePath(QStringLiteral("garden.jpg"));
+    writeJpegFile(picture, SamplePicture());
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("garden.jpg"));
+    QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
+    ASSERT_EQ(form->state.ImageSlots[1].FileName, picture);
+
+    form->ImagePopupMenuPopup(1);
+    form->popupMenu(1).colorItem->trigger();
+    ASSERT_EQ(form->PageControl1->activePage(), form->ColorImageTabSheet);
+    const QImage sepia = screenshot(QStringLiteral("14-colour-sepia"));
+    // Sepia: more red than green, more green than blue, in the middle of the picture.
+    const Colour middle = screenPixel(sepia, form->ColorBitMapImage, QPoint(175, 175));
+    EXPECT_GT(redOf(middle), greenOf(middle));
+    EXPECT_GT(greenOf(middle), blueOf(middle));
+    whenShown<QColorDialog>([](QColorDialog* dialog) {
+        dialog->setCurrentColor(QColor(0, 160, 0));
+        screenshot(QStringLiteral("15-colour-select-a-color"));
+        dialog->accept();
+    });
+    QRadioButton* select = form->TypeRadioGroup->button(20);
+    QTest::mouseClick(select, Qt::LeftButton, {}, QPoint(6, select->height() / 2));
+    EXPECT_EQ(form->state.PaletteFactors.green, 160);
+    screenshot(QStringLiteral("16-colour-green-tint"));
+    QTest::mouseClick(form->CancelColoringButton, Qt::LeftButton);
+    EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+
+    // The sheet saved as a JPEG through the real dialog, typed without its extension.
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("garden sheet"));
+    form->SaveSheetImageGoodItem->trigger();
+    const QString exported = folder.filePath(QStringLiteral("garden sheet.jpg"));
+    ASSERT_TRUE(QFile::exists(exported));
+    const Bitmap sheet = readPicture(exported);
+    EXPECT_EQ(sheet.width(), printableWidthUnits(form->state.Metrics));
+    const QString shots = qEnvironmentVariable("TILETTES_SCREENSHOTS");
+    if (!shots.isEmpty())
+        sheet.image().scaledToWidth(600).save(shots + QStringLiteral("/17-exported-sheet.png"));
 }
