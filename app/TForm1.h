@@ -3,6 +3,7 @@
 #include "app/ProgramState.h"
 #include "platform/Dialogs.h"
 #include "setup/SetupRecord.h"
+#include "sheet/ImageExport.h"
 #include "sheet/SheetDefinition.h"
 #include "sheet/SlotTilette.h"
 
@@ -309,6 +310,7 @@ class TForm1 : public QMainWindow {
     void keepSizeInUse();
     std::optional<QString> askForPdfFile();
     QString chosenPictureOf(int slot) const;
+    void exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make);
     void leaveColouring();
     void applySetup(const SetupRecord& record, const QString& setupFolder, QStringList& notes);
     void applySetupPictures(const SetupRecord& record, const QString& setupFolder,

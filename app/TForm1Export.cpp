@@ -44,23 +44,31 @@ std::optional<QString> askWhereToSave(Dialogs& dialogs, FileDialogRequest& dialo
 
 } // namespace
 
-void TForm1::SaveSheetImageBestItemClick(QAction* sender) {
-    const ExportKind kind =
-        kindOf(sender, {{SaveSheetImageBestItem, ExportKind::SheetBest},
-                        {SaveSheetImageGoodItem, ExportKind::SheetGood},
-                        {SaveSheetImageforEmailItem, ExportKind::SheetForEmail}});
+// Asks where, then makes the picture with the window locked and the busy cursor showing, and
+// writes it; nothing is written when making it fails.
+void TForm1::exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make) {
     const std::optional<QString> path = askWhereToSave(dialogs_, ImageSavePictureDialog, kind);
     if (!path)
         return;
     LockControls();
     const auto unlock = qScopeGuard([this] { UnlockControls(); });
     const BusyCursor busy;
-    // Composed anew, so the file shows the settings as they are now.
-    if (!PrintPreview()) {
+    if (const Bitmap* picture = make())
+        writeExportFile(*path, kind, *picture);
+}
+
+void TForm1::SaveSheetImageBestItemClick(QAction* sender) {
+    const ExportKind kind =
+        kindOf(sender, {{SaveSheetImageBestItem, ExportKind::SheetBest},
+                        {SaveSheetImageGoodItem, ExportKind::SheetGood},
+                        {SaveSheetImageforEmailItem, ExportKind::SheetForEmail}});
+    exportPicture(kind, [this]() -> const Bitmap* {
+        // Composed anew, so the file shows the settings as they are now.
+        if (PrintPreview())
+            return &state.SheetBitmap;
         dialogs_.message(QStringLiteral("Image not saved."));
-        return;
-    }
-    writeExportFile(*path, kind, state.SheetBitmap);
+        return nullptr;
+    });
 }
 
 void TForm1::SaveSingleTiletteImageBestItemClick(QAction* sender) {
@@ -68,12 +76,8 @@ void TForm1::SaveSingleTiletteImageBestItemClick(QAction* sender) {
         kindOf(sender, {{SaveSingleTiletteImageBestItem, ExportKind::TiletteBest},
                         {SaveSingleTiletteImageGoodItem, ExportKind::TiletteGood},
                         {SaveSingleTiletteImageforEmailItem, ExportKind::TiletteForEmail}});
-    const std::optional<QString> path = askWhereToSave(dialogs_, ImageSavePictureDialog, kind);
-    if (!path)
-        return;
-    LockControls();
-    const auto unlock = qScopeGuard([this] { UnlockControls(); });
-    const BusyCursor busy;
-    DrawTilette(state.CurrentSlot);
-    writeExportFile(*path, kind, state.CurrentTilette);
+    exportPicture(kind, [this] {
+        DrawTilette(state.CurrentSlot);
+        return &state.CurrentTilette;
+    });
 }
