@@ -3,6 +3,7 @@
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
+#include "platform/Canvas.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -67,16 +68,30 @@ TEST_F(ColouringTest, TheColourPageIsAModeLeftByUseOrCancel) {
     EXPECT_TRUE(form->FileMenu->isEnabled());
     EXPECT_TRUE(form->PrintButton->isEnabled());
 
-    // A second visit starts again from the chosen picture, not from the grey copy.
+    // A second visit starts again from the chosen picture, not from the grey copy; the picture
+    // is decoded once a visit, so further schemes need no file.
     form->TypeRadioGroup->setItemIndex(1);
     openColouring(3);
     EXPECT_EQ(form->state.ColouringSource.pixel(10, 10), blue);
     EXPECT_FALSE(isGrey(form->state.ColoredBitmap.pixel(10, 10)));
+    QFile::rename(three, three + QStringLiteral(".away"));
+    form->TypeRadioGroup->setItemIndex(7);
+    EXPECT_EQ(errorsShown(), 0);
+    EXPECT_TRUE(isGrey(form->state.ColoredBitmap.pixel(10, 10)));
+    QFile::rename(three + QStringLiteral(".away"), three);
     form->CancelColoringButton->click();
     EXPECT_EQ(slot.FileName, three);
     EXPECT_EQ(slot.ColorScheme, 99);
     EXPECT_FALSE(colouringOpen());
     EXPECT_EQ(errorsShown(), 0);
+
+    // The preview is cleared first: nothing of an earlier picture stays below a wide one.
+    openColouring(1);
+    Canvas(form->ColorBitMapImage->picture()).fillRect({0, 0, 350, 350}, markerColour);
+    form->TypeRadioGroup->setItemIndex(2);
+    EXPECT_NE(form->ColorBitMapImage->picture().pixel(10, 340), markerColour);
+    EXPECT_NE(form->ColorBitMapImage->picture().pixel(10, 10), markerColour);
+    form->CancelColoringButton->click();
 }
 
 TEST_F(ColouringTest, WhatCannotBeColouredIsToldAndChangesNothing) {
