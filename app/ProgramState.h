@@ -4,6 +4,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
 #include "prt/PrinterMetrics.h"
+#include "sheet/PictureCache.h"
 #include "sheet/SheetLayout.h"
 #include "sheet/SlotTable.h"
 
@@ -28,6 +29,7 @@ struct ProgramState {
     int PopupSlot = 0;
     int CurrentSlot = 0;
     PrinterMetrics Metrics;
+    PictureCache Pictures; // the slots' pictures, decoded once for their tilettes
     // Slots whose picture could not be read when drawn, and the user has been told so.
     std::array<bool, SlotCount> UnreadableReported{};
     QString DataFolder;

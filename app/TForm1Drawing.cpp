@@ -42,7 +42,8 @@ std::optional<SlotTilette> TForm1::renderSlot(const SheetDefinition& definition,
     if (slotNumber != 0 && slotNumber != state.CurrentSlot && !QFileInfo(slot.FileName).isFile())
         return std::nullopt;
     try {
-        SlotTilette drawn = renderSlotTilette(definition, state.Grid, slotNumber, slot);
+        SlotTilette drawn =
+            renderSlotTilette(definition, state.Grid, slotNumber, slot, &state.Pictures);
         state.UnreadableReported[index] = false;
         return drawn;
     } catch (const UserError& error) {

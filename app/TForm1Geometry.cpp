@@ -86,6 +86,8 @@ void TForm1::RefreshTilettes() {
     // A failing slot must not leave the loader taking stored names instead of asking.
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });
     const SheetDefinition definition = sheetDefinition();
+    // The pictures are decoded side by side first; drawing then takes them as they are.
+    state.Pictures.prefetch(tilettePictureRequests(state.ImageSlots, state.Grid));
     int lastSlot = 0;
     std::optional<SlotTilette> last;
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {

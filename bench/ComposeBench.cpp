@@ -68,12 +68,17 @@ int main(int argc, char** argv) {
     layout.tilettesAcross = geometry->tilettesAcross;
     layout.tilettesDown = geometry->tilettesDown;
 
-    // What the window does for a sheet: draw every slot's tilette, then lay them out.
+    // What the window does for a sheet: decode the pictures side by side, draw every slot's
+    // tilette,
+    // then lay them out. The second time the pictures are still held.
     bool composed = false;
+    PictureCache pictures;
     const auto compose = [&] {
+        pictures.prefetch(tilettePictureRequests(table, layout));
         for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
             ImageSlot& entry = table[static_cast<size_t>(slot)];
-            entry.TiletteImage = renderSlotTilette(definition, layout, slot, entry).tilette;
+            entry.TiletteImage =
+                renderSlotTilette(definition, layout, slot, entry, &pictures).tilette;
         }
         composed = composeSheet(definition, table, layout, printableWidthUnits(metrics),
                                 printableHeightUnits(metrics), false)

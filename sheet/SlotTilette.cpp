@@ -27,19 +27,31 @@ GeometrySettings geometrySettingsOf(const SheetDefinition& definition, const She
 }
 
 SlotTilette renderSlotTilette(const SheetDefinition& definition, const SheetGrid& grid,
-                              int slotNumber, const ImageSlot& slot) {
+                              int slotNumber, const ImageSlot& slot, PictureCache* pictures) {
     const int width = grid.tiletteWidth;
     const int height = grid.tiletteHeight;
     const DecodedPicture picture =
         slotNumber == 0
             ? DecodedPicture{SamplePicture(), SamplePicture().width(), SamplePicture().height()}
-            : readPictureReduced(slot.FileName, width, height);
+        : pictures ? pictures->picture(slot.FileName, width, height)
+                   : readPictureReduced(slot.FileName, width, height);
     SlotTilette result;
     result.tilette = renderTilette(styleOf(definition), width, height, picture.bitmap,
                                    picture.fullWidth, picture.fullHeight);
     result.pictureWidth = picture.fullWidth;
     result.pictureHeight = picture.fullHeight;
     return result;
+}
+
+std::vector<PictureCache::Request> tilettePictureRequests(const SlotTable& table,
+                                                          const SheetGrid& grid) {
+    std::vector<PictureCache::Request> requests;
+    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
+        const QString& fileName = table[static_cast<size_t>(slot)].FileName;
+        if (!fileName.isEmpty())
+            requests.push_back({fileName, grid.tiletteWidth, grid.tiletteHeight});
+    }
+    return requests;
 }
 
 Bitmap withDisplayOverlay(Bitmap tilette, BorderType border, Colour borderColour) {

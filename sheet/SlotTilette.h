@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Bitmap.h"
+#include "sheet/PictureCache.h"
 #include "sheet/SheetDefinition.h"
 #include "sheet/SheetLayout.h"
 #include "sheet/SlotTable.h"
@@ -26,10 +27,15 @@ struct SlotTilette {
 };
 
 // Draws the tilette of a slot at the grid's tilette size: slot 0 from the built-in sample picture,
-// the others from their file, decoded no larger than the tilette needs. Throws UserError when the
-// file cannot be read.
+// the others from their file, decoded no larger than the tilette needs (through the cache when
+// one is given). Throws UserError when the file cannot be read.
 SlotTilette renderSlotTilette(const SheetDefinition& definition, const SheetGrid& grid,
-                              int slotNumber, const ImageSlot& slot);
+                              int slotNumber, const ImageSlot& slot,
+                              PictureCache* pictures = nullptr);
+
+// What the slots in use need decoded for tilettes of the grid's size.
+std::vector<PictureCache::Request> tilettePictureRequests(const SlotTable& table,
+                                                          const SheetGrid& grid);
 
 // The tilette as shown to the user: with the perforations or film holes that, on the sheet, run
 // across neighbouring tilettes instead.

@@ -1,0 +1,113 @@
+#include "sheet/PictureCache.h"
+
+#include "platform/UserError.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <atomic>
+#include <future>
+#include <thread>
+
+namespace {
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+};
+
+FileStamp stampOf(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {};
+    return {true, info.size(), info.lastModified()};
+}
+
+bool sameRequest(const PictureCache::Request& a, const PictureCache::Request& b) {
+    return a.path == b.path && a.minWidth == b.minWidth && a.minHeight == b.minHeight;
+}
+} // namespace
+
+std::list<PictureCache::Entry>::iterator PictureCache::find(const Request& request, qint64 fileSize,
+                                                            const QDateTime& modified) {
+    for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) {
+        if (!sameRequest(entry->request, request))
+            continue;
+        if (entry->fileSize == fileSize && entry->modified == modified)
+            return entry;
+        // The file changed since: what is held is of no more use.
+        bytesHeld_ -= entry->bytes;
+        entries_.erase(entry);
+        return entries_.end();
+    }
+    return entries_.end();
+}
+
+void PictureCache::keep(Entry entry) {
+    if (entry.bytes > byteLimit_)
+        return;
+    for (auto held = entries_.begin(); held != entries_.end(); ++held)
+        if (sameRequest(held->request, entry.request)) {
+            bytesHeld_ -= held->bytes;
+            entries_.erase(held);
+            break;
+        }
+    bytesHeld_ += entry.bytes;
+    entries_.push_front(std::move(entry));
+    while (bytesHeld_ > byteLimit_) {
+        bytesHeld_ -= entries_.back().bytes;
+        entries_.pop_back();
+    }
+}
+
+DecodedPicture PictureCache::picture(const QString& path, int minWidth, int minHeight) {
+    const Request request{path, minWidth, minHeight};
+    const FileStamp stamp = stampOf(path);
+    if (stamp.exists) {
+        const std::lock_guard lock(mutex_);
+        const auto held = find(request, stamp.size, stamp.modified);
+        if (held != entries_.end()) {
+            entries_.splice(entries_.begin(), entries_, held);
+            return held->picture;
+        }
+    }
+    // Not held, or the file is gone: a fresh read reports a missing file as it always did.
+    DecodedPicture decoded = readPictureReduced(path, minWidth, minHeight);
+    if (stamp.exists) {
+        const std::lock_guard lock(mutex_);
+        keep({request, stamp.size, stamp.modified, decoded, decoded.bitmap.image().sizeInBytes()});
+    }
+    return decoded;
+}
+
+void PictureCache::prefetch(const std::vector<Request>& requests) {
+    std::atomic<size_t> next{0};
+    const auto work = [&] {
+        for (size_t index = next++; index < requests.size(); index = next++) {
+            try {
+                (void)picture(requests[index].path, requests[index].minWidth,
+                              requests[index].minHeight);
+            } catch (const UserError&) {
+                // Told when the picture is drawn.
+            } catch (const std::bad_alloc&) {
+            }
+        }
+    };
+    const size_t workers =
+        std::min<size_t>(requests.size(), std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::future<void>> running;
+    for (size_t worker = 1; worker < workers; ++worker)
+        running.push_back(std::async(std::launch::async, work));
+    work(); // this thread takes its share too
+    for (std::future<void>& done : running)
+        done.wait();
+}
+
+qint64 PictureCache::bytesHeld() const {
+    const std::lock_guard lock(mutex_);
+    return bytesHeld_;
+}
+
+int PictureCache::picturesHeld() const {
+    const std::lock_guard lock(mutex_);
+    return static_cast<int>(entries_.size());
+}
