@@ -7,6 +7,7 @@
 #include "platform/ui/BusyCursor.h"
 #include "setup/SetupFile.h"
 #include "setup/SetupWriter.h"
+#include "sheet/SlotPicture.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -150,11 +151,21 @@ void TForm1::applySetup(const SetupRecord& record, const QString& setupFolder, Q
 // cannot be found or read leaves its slot empty, and the rest of the setup still applies.
 void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupFolder,
                                 QStringList& notes) {
+    // The pictures are decoded side by side first; each slot then takes its own as it loads.
+    std::array<QString, setupSlotCount> found;
+    std::vector<PictureCache::Request> squares;
+    for (size_t index = 0; index < found.size(); ++index) {
+        found[index] = findPicture(record.pictures[index], setupFolder);
+        if (!found[index].isEmpty())
+            squares.push_back({found[index], slotSquareSize, slotSquareSize});
+    }
+    state.Pictures.prefetch(squares);
+
     state.ReloadMode = QStringLiteral("yes");
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
         const QString named = record.pictures[static_cast<size_t>(slot - 1)];
-        state.ImageSlots[static_cast<size_t>(slot)].FileName = findPicture(named, setupFolder);
+        state.ImageSlots[static_cast<size_t>(slot)].FileName = found[static_cast<size_t>(slot - 1)];
         if (named.isEmpty())
             continue;
         try {
@@ -163,7 +174,8 @@ void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupF
             DeleteImage(slot);
             notes << QStringLiteral("Tilette %1 is empty: %2")
                          .arg(slot)
-                         .arg(QString(error.message()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+                         .arg(
+                             QString(error.message()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
         }
     }
 }

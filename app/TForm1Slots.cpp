@@ -28,7 +28,7 @@ Bitmap TForm1::LoadSlotImage(int slotNumber) {
 
     // The slot takes the new file only once it has been read: a broken file leaves the slot,
     // its thumbnail and the sheet as they were.
-    SlotPicture loaded = loadSlotPicture(fileName);
+    SlotPicture loaded = loadSlotPicture(fileName, &state.Pictures);
     if (chosenByUser) {
         slot.FileName = fileName;
         slot.SaveName = fileName;

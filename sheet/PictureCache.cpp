@@ -102,6 +102,12 @@ void PictureCache::prefetch(const std::vector<Request>& requests) {
         done.wait();
 }
 
+void PictureCache::clear() {
+    const std::lock_guard lock(mutex_);
+    entries_.clear();
+    bytesHeld_ = 0;
+}
+
 qint64 PictureCache::bytesHeld() const {
     const std::lock_guard lock(mutex_);
     return bytesHeld_;

@@ -32,6 +32,9 @@ class PictureCache {
     // be read is left out; asking for it later reports why.
     void prefetch(const std::vector<Request>& requests);
 
+    // Lets go of every picture held.
+    void clear();
+
     qint64 bytesHeld() const;
     int picturesHeld() const;
 

@@ -10,9 +10,10 @@ Rect slotSquareRect(int width, int height) {
     return fitInside(slotSquareSize, slotSquareSize, width, height);
 }
 
-SlotPicture loadSlotPicture(const QString& path) {
+SlotPicture loadSlotPicture(const QString& path, PictureCache* pictures) {
     // The square is all that is kept of the picture, so a large JPEG is decoded reduced.
-    DecodedPicture decoded = readPictureReduced(path, slotSquareSize, slotSquareSize);
+    DecodedPicture decoded = pictures ? pictures->picture(path, slotSquareSize, slotSquareSize)
+                                      : readPictureReduced(path, slotSquareSize, slotSquareSize);
     SlotPicture loaded;
     loaded.picture = std::move(decoded.bitmap);
     loaded.width = decoded.fullWidth;

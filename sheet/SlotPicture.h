@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
+#include "sheet/PictureCache.h"
 
 #include <QString>
 
@@ -16,9 +17,9 @@ struct SlotPicture {
 
 constexpr int slotSquareSize = 900;
 
-// Reads a picture file for a slot. Throws UserError with the user's message when the file cannot
-// be read or is not a picture.
-SlotPicture loadSlotPicture(const QString& path);
+// Reads a picture file for a slot, through the cache when one is given. Throws UserError with the
+// user's message when the file cannot be read or is not a picture.
+SlotPicture loadSlotPicture(const QString& path, PictureCache* pictures = nullptr);
 
 // Where a width × height picture lands in the slot's 900 × 900 square.
 Rect slotSquareRect(int width, int height);

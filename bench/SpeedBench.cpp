@@ -1,0 +1,114 @@
+// How the window keeps up with camera pictures. Usage:
+//   SpeedBench [--printer NAME] [nine picture files]
+// Without files it makes nine 6000 x 4000 JPEGs. Prints one figure a line, in milliseconds unless
+// the name says otherwise: keystroke, load-slot1, compose-cold, compose-warm, decode-all,
+// recolour-preview, print-pdf (or print for a named printer) and peak-rss-mb.
+#include "BenchPictures.h"
+#include "app/TForm1.h"
+#include "app/controls/RadioGroup.h"
+#include "platform/PictureFile.h"
+#include "platform/ui/QtPrinterSystem.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPageSize>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+double millisecondsOf(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double medianOf(int runs, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run)
+        times.push_back(millisecondsOf(work));
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+long peakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    QStringList arguments = application.arguments().mid(1);
+    QString printer = QtPrinterSystem::pdfPrinterName;
+    if (arguments.size() >= 2 && arguments.front() == QLatin1String("--printer")) {
+        printer = arguments.at(1);
+        arguments = arguments.mid(2);
+    }
+
+    QTemporaryDir folder;
+    QStringList pictures = arguments.mid(0, LastUserSlot);
+    for (int slot = static_cast<int>(pictures.size()) + 1; slot <= LastUserSlot; ++slot) {
+        pictures << folder.filePath(QStringLiteral("slot%1.jpg").arg(slot));
+        writeJpegFile(pictures.back(), photoLikePicture(6000, 4000, slot), 92);
+    }
+
+    QtPrinterSystem printers;
+    const int printerIndex = static_cast<int>(printers.printerNames().indexOf(printer));
+    if (printerIndex < 0) {
+        std::fprintf(stderr, "no printer named %s\n", qPrintable(printer));
+        return 1;
+    }
+    printers.select(printerIndex);
+    printers.setPaperSize(QPageSize(QPageSize::Letter).name());
+    ScriptedDialogs dialogs;
+    TForm1 form(dialogs, printers);
+    form.show();
+    form.state.DataFolder = folder.path();
+
+    dialogs.answerFile(pictures.front());
+    std::printf("load-slot1 %.1f\n", millisecondsOf([&] { form.run(&TForm1::c01ImageClick); }));
+    int key = 0;
+    std::printf("keystroke %.1f\n",
+                medianOf(15, [&] { form.ValueEdit->setText(QStringLiteral("$%1").arg(++key)); }));
+    for (int slot = 2; slot <= LastUserSlot; ++slot) {
+        dialogs.answerFile(pictures.at(slot - 1));
+        form.run([&form, slot] { form.ImageClick(slot); });
+    }
+    form.TypeOfPageRadioGroup->setItemIndex(3); // block of nine
+
+    form.state.Pictures.clear();
+    std::printf("compose-cold %.1f\n", millisecondsOf([&] { form.PrintPreview(); }));
+    std::printf("compose-warm %.1f\n", medianOf(5, [&] { form.PrintPreview(); }));
+    std::printf("decode-all %.1f\n", millisecondsOf([&] {
+                    for (const QString& path : pictures)
+                        (void)readPicture(path);
+                }));
+    form.TypeRadioGroup->setItemIndex(0);
+    form.ImagePopupMenuPopup(1);
+    std::printf("recolour-preview %.1f\n",
+                millisecondsOf([&] { form.popupMenu(1).colorItem->trigger(); }));
+    form.CancelColoringButtonClick();
+
+    if (printers.printsToFile())
+        dialogs.answerFile(folder.filePath(QStringLiteral("sheet.pdf")));
+    const double printing = millisecondsOf([&] { form.run(&TForm1::PrintButtonClick); });
+    std::printf("%s %.1f\n", printers.printsToFile() ? "print-pdf" : "print", printing);
+    std::printf("peak-rss-mb %ld\n", peakMegabytes());
+    for (const ShownDialog& shown : dialogs.shown())
+        if (shown.kind == DialogKind::Error)
+            std::printf("error: %s\n", qPrintable(shown.text));
+    return 0;
+}
