@@ -33,7 +33,12 @@ SetupRecord readSetupFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(
             QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    // A setup is 52 short lines; anything far larger is not one, and is not read into memory.
+    if (file.size() > largestSetupFile)
+        throw UserError(QStringLiteral("\"%1\" is not a setup file: it is %2 bytes long.")
+                            .arg(path)
+                            .arg(file.size()));
+    const QByteArray bytes = file.read(largestSetupFile + 1);
     if (file.error() != QFileDevice::NoError)
         throw UserError(
             QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));

@@ -104,4 +104,11 @@ TEST(SetupFile, ReadingFailuresNameTheFileOrTheLine) {
     writeFile(shortFile, fileOf(sampleLines().first(10)));
     EXPECT_EQ(failureOf([&] { readSetupFile(shortFile); }),
               QStringLiteral("List index out of bounds (0) (line 11, ValuePlace)"));
+
+    // A huge file is refused before it is read: a sparse file of 2 GB costs no disk.
+    const QString huge = folder.filePath(QStringLiteral("huge.agt"));
+    writeFile(huge, fileOf(sampleLines()));
+    QFile::resize(huge, qint64(2) << 30);
+    EXPECT_EQ(failureOf([&] { readSetupFile(huge); }),
+              QStringLiteral("\"%1\" is not a setup file: it is 2147483648 bytes long.").arg(huge));
 }
