@@ -319,7 +319,14 @@ class RunLengthDecoder {
     std::vector<std::uint8_t> indices_;
 };
 
+// A run-length file a few bytes long can claim a picture of hundreds of megapixels, left for the
+// decoder to fill in; real files need about a byte for every few hundred pixels even when plain.
+// Beyond this many pixels a byte the claim is refused before anything is allocated.
+constexpr qint64 mostPixelsPerRunLengthByte = 4096;
+
 QImage decodeRunLength(const ByteReader& file, const Header& header) {
+    if (qint64{header.width} * header.height > mostPixelsPerRunLengthByte * file.size())
+        refuse();
     const std::vector<std::uint8_t> indices = RunLengthDecoder(file, header).decode();
     QImage image = blankImage(header);
     for (int row = 0; row < header.height; ++row) {
