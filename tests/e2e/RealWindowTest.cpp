@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -120,7 +121,27 @@ class RealWindowTest : public testing::Test {
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         QApplication::setActiveWindow(form.get());
+        // A dialog nobody answers would hang the run: after ten seconds it fails the test and
+        // is closed.
+        auto* watchdog = new QTimer(form.get());
+        QObject::connect(watchdog, &QTimer::timeout, watchdog, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            stuckTicks = modal && modal == stuckDialog ? stuckTicks + 1 : 0;
+            stuckDialog = modal;
+            if (stuckTicks < 40)
+                return;
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ADD_FAILURE() << "a dialog was left open: " << modal->windowTitle().toStdString()
+                          << (box ? " | " + box->text().toStdString() : std::string());
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            stuckTicks = 0;
+        });
+        watchdog->start(250);
     }
+
+    QPointer<QWidget> stuckDialog;
+    int stuckTicks = 0;
 
     QTemporaryDir folder;
     QtPrinterSystem printers;
@@ -298,14 +319,15 @@ TEST_F(RealWindowTest, ASheetIsSavedAndOpenedThroughTheRealFileDialogs) {
     ASSERT_EQ(form->state.ImageSlots[1].FileName, picture);
     QTest::keyClicks(form->ValueEdit, QStringLiteral("$7"));
 
-    // Typed without its extension, the name gets ".agt".
-    typeNameInNextFileDialog(folder.path(), QStringLiteral("holiday sheet"));
+    // Typed without its extension, the name gets ".agt". (No file in the folder starts with the
+    // same letters, so the dialog's completion has nothing to offer.)
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("saved setup"));
     form->SaveAsItem->trigger();
-    const QString setup = folder.filePath(QStringLiteral("holiday sheet.agt"));
+    const QString setup = folder.filePath(QStringLiteral("saved setup.agt"));
     ASSERT_TRUE(QFile::exists(setup));
 
     form->ValueEdit->setText(QStringLiteral("changed"));
-    typeNameInNextFileDialog(folder.path(), QStringLiteral("holiday sheet.agt"));
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("saved setup.agt"));
     form->OpenItem->trigger();
     EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$7"));
     EXPECT_EQ(form->state.ImageSlots[1].FileName, picture);
@@ -340,9 +362,9 @@ TEST_F(RealWindowTest, TheColourPageAndAnExportedSheetAsAUserSeesThem) {
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
 
     // The sheet saved as a JPEG through the real dialog, typed without its extension.
-    typeNameInNextFileDialog(folder.path(), QStringLiteral("garden sheet"));
+    typeNameInNextFileDialog(folder.path(), QStringLiteral("exported"));
     form->SaveSheetImageGoodItem->trigger();
-    const QString exported = folder.filePath(QStringLiteral("garden sheet.jpg"));
+    const QString exported = folder.filePath(QStringLiteral("exported.jpg"));
     ASSERT_TRUE(QFile::exists(exported));
     const Bitmap sheet = readPicture(exported);
     EXPECT_EQ(sheet.width(), printableWidthUnits(form->state.Metrics));
