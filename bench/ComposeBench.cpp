@@ -1,7 +1,7 @@
 // Times composing a Letter sheet at 600 pixels per inch from nine pictures, without a window.
 // Usage: ComposeBench [nine picture files]. Without files it makes nine 6000 x 4000 JPEGs.
 // Prints one figure a line: compose-cold, compose-warm and decode-all, in milliseconds.
-#include "BenchPictures.h"
+#include "BenchSupport.h"
 #include "platform/PictureFile.h"
 #include "sheet/ComposeSheet.h"
 #include "sheet/SlotPicture.h"
@@ -14,13 +14,6 @@
 #include <functional>
 
 namespace {
-double millisecondsOf(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 PrinterMetrics letterAt600() {
     PrinterMetrics metrics;
     metrics.PageWidth = 4800; // 8 x 10.5 inches printable
@@ -37,13 +30,10 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
 
     QTemporaryDir folder;
-    QStringList paths;
-    for (int arg = 1; arg < argc && paths.size() < LastUserSlot; ++arg)
-        paths << QString::fromLocal8Bit(argv[arg]);
-    for (int slot = static_cast<int>(paths.size()) + 1; slot <= LastUserSlot; ++slot) {
-        paths << folder.filePath(QStringLiteral("slot%1.jpg").arg(slot));
-        writeJpegFile(paths.back(), photoLikePicture(6000, 4000, slot), 92);
-    }
+    QStringList named;
+    for (int arg = 1; arg < argc; ++arg)
+        named << QString::fromLocal8Bit(argv[arg]);
+    const QStringList paths = benchPictures(named, LastUserSlot, folder);
 
     SheetDefinition definition;
     definition.pageType = PageType::BlockOf9;

@@ -1,6 +1,6 @@
 // Times DrawTilette, which runs on every keystroke, for a 6000 x 4000 JPEG in slot 1.
 // Prints the median and spread of several runs.
-#include "BenchPictures.h"
+#include "BenchSupport.h"
 #include "app/TForm1.h"
 #include "app/controls/RadioGroup.h"
 #include "platform/PictureFile.h"

@@ -3,7 +3,7 @@
 // Without files it makes nine 6000 x 4000 JPEGs. Prints one figure a line, in milliseconds unless
 // the name says otherwise: keystroke, load-slot1, compose-cold, compose-warm, decode-all,
 // recolour-preview, print-pdf (or print for a named printer) and peak-rss-mb.
-#include "BenchPictures.h"
+#include "BenchSupport.h"
 #include "app/TForm1.h"
 #include "app/controls/RadioGroup.h"
 #include "platform/PictureFile.h"
@@ -24,13 +24,6 @@
 #include <vector>
 
 namespace {
-double millisecondsOf(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 double medianOf(int runs, const std::function<void()>& work) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run)
@@ -59,11 +52,7 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir folder;
-    QStringList pictures = arguments.mid(0, LastUserSlot);
-    for (int slot = static_cast<int>(pictures.size()) + 1; slot <= LastUserSlot; ++slot) {
-        pictures << folder.filePath(QStringLiteral("slot%1.jpg").arg(slot));
-        writeJpegFile(pictures.back(), photoLikePicture(6000, 4000, slot), 92);
-    }
+    const QStringList pictures = benchPictures(arguments, LastUserSlot, folder);
 
     QtPrinterSystem printers;
     const int printerIndex = static_cast<int>(printers.printerNames().indexOf(printer));

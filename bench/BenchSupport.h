@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "platform/PictureFile.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+// A photo-sized picture with detail everywhere, so that it encodes and decodes like a photo;
+// tint makes each one different.
+inline Bitmap photoLikePicture(int width, int height, int tint = 0) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = qRgb((x * 255 / width + tint * 40) & 0xFF, (y * 255) / height,
+                           ((x ^ y) * (tint + 7)) & 0xFF);
+    }
+    return Bitmap(image);
+}
+
+// The pictures a bench works on: those named, then photo-sized JPEGs made in folder up to count.
+inline QStringList benchPictures(QStringList named, int count, const QTemporaryDir& folder) {
+    named = named.mid(0, count);
+    for (int picture = static_cast<int>(named.size()) + 1; picture <= count; ++picture) {
+        named << folder.filePath(QStringLiteral("picture%1.jpg").arg(picture));
+        writeJpegFile(named.back(), photoLikePicture(6000, 4000, picture), 92);
+    }
+    return named;
+}
+
+inline double millisecondsOf(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
