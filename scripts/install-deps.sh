@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   imagemagick
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()
