@@ -478,30 +478,25 @@ TEST_F(PictureFileTest, BitmapFilesWriteBottomUpIn24And8Bits) {
 }
 
 TEST_F(PictureFileTest, WritingWhereNoFileCanBeMadeThrows) {
-    const QString nowhere = pathOf("no/such/folder/out");
+    const QString nowhere = pathOf("no/such/folder/out.");
     const QString reason = std::strerror(ENOENT);
-    try {
-        writeBitmapFile(nowhere + ".bmp", Bitmap(2, 2));
-        FAIL() << "no error";
-    } catch (const UserError& error) {
-        EXPECT_EQ(error.message(), "Cannot create file \"" + nowhere + ".bmp\". " + reason);
+    const std::pair<QString, std::function<void(const QString&, const Bitmap&)>> writers[] = {
+        {"bmp", writeBitmapFile},
+        {"jpg", [](const QString& path, const Bitmap& bitmap) { writeJpegFile(path, bitmap); }},
+        {"png", writePngFile},
+    };
+    for (const auto& [suffix, write] : writers) {
+        try {
+            write(nowhere + suffix, Bitmap(2, 2));
+            ADD_FAILURE() << "no error for " << suffix.toStdString();
+        } catch (const UserError& error) {
+            EXPECT_EQ(error.message(),
+                      "Cannot create file \"" + nowhere + suffix + "\". " + reason);
+        }
+        const QString empty = pathOf("empty." + suffix);
+        EXPECT_THROW(write(empty, Bitmap()), UserError);
+        EXPECT_FALSE(QFileInfo::exists(empty));
     }
-    try {
-        writeJpegFile(nowhere + ".jpg", Bitmap(2, 2));
-        FAIL() << "no error";
-    } catch (const UserError& error) {
-        EXPECT_EQ(error.message(), "Cannot create file \"" + nowhere + ".jpg\". " + reason);
-    }
-    try {
-        writePngFile(nowhere + ".png", Bitmap(2, 2));
-        FAIL() << "no error";
-    } catch (const UserError& error) {
-        EXPECT_EQ(error.message(), "Cannot create file \"" + nowhere + ".png\". " + reason);
-    }
-    EXPECT_THROW(writeBitmapFile(pathOf("empty.bmp"), Bitmap()), UserError);
-    EXPECT_THROW(writeJpegFile(pathOf("empty.jpg"), Bitmap()), UserError);
-    EXPECT_THROW(writePngFile(pathOf("empty.png"), Bitmap()), UserError);
-    EXPECT_FALSE(QFileInfo::exists(pathOf("empty.png")));
 }
 
 namespace {

@@ -116,9 +116,9 @@ std::vector<png_byte> pngRow(const PngLayout& layout, int y, const PngSampleSour
     const int channels = channelsOf(layout.colourType);
     const int bits = layout.bitDepth;
     std::vector<png_byte> row((layout.width * channels * bits + 7) / 8);
-    std::vector<std::uint16_t> pixel(static_cast<std::size_t>(channels));
+    std::uint16_t pixel[4] = {}; // room for the most channels a pixel has
     for (int x = 0; x < layout.width; ++x) {
-        samples(x, y, pixel.data());
+        samples(x, y, pixel);
         for (int c = 0; c < channels; ++c) {
             const int at = (x * channels + c) * bits; // in bits
             if (bits == 16) {
