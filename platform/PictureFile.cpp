@@ -2,6 +2,7 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
+#include "platform/PngCodec.h"
 #include "platform/UserError.h"
 
 #include <QDir>
@@ -157,8 +158,16 @@ void writeWholeFile(const QString& path, const QByteArray& data) {
     renamed = true;
 }
 
-// The content decides; the name only matters when the content is neither kind, so that a damaged
-// JPEG is reported by the JPEG decoder. Only the file's own name counts, not its folders.
+// The encoders give nothing for a picture their format cannot hold.
+void writeEncoded(const QString& path, const QByteArray& data, const QString& kind) {
+    if (data.isEmpty())
+        throw cannotCreate(
+            path, QStringLiteral("The picture is empty or too large for a %1 file.").arg(kind));
+    writeWholeFile(path, data);
+}
+
+// The content decides; the name only matters when the content is no known kind, so that a
+// damaged JPEG is reported by the JPEG decoder. Only the file's own name counts, not its folders.
 bool isJpeg(const QString& path, const QByteArray& data) {
     if (data.startsWith("BM"))
         return false;
@@ -167,15 +176,18 @@ bool isJpeg(const QString& path, const QByteArray& data) {
     return QFileInfo(path).fileName().toLower().contains(QStringLiteral(".jp"));
 }
 
+// Bitmaps and PNGs are always decoded whole.
+DecodedPicture wholePicture(const Bitmap& bitmap) {
+    return {bitmap, bitmap.width(), bitmap.height()};
+}
+
 DecodedPicture decodePicture(const QString& path, const QByteArray& data, int minWidth,
                              int minHeight) {
+    if (isPng(data))
+        return wholePicture(decodePng(data));
     if (isJpeg(path, data))
         return decodeJpeg(data, minWidth, minHeight);
-    DecodedPicture picture;
-    picture.bitmap = decodeBmp(data);
-    picture.fullWidth = picture.bitmap.width();
-    picture.fullHeight = picture.bitmap.height();
-    return picture;
+    return wholePicture(decodeBmp(data));
 }
 
 } // namespace
@@ -196,11 +208,11 @@ DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeig
 }
 
 void writeBitmapFile(const QString& path, const Bitmap& bitmap) {
-    const QByteArray data = encodeBmp(bitmap);
-    if (data.isEmpty())
-        throw cannotCreate(path,
-                           QStringLiteral("The picture is empty or too large for a bitmap file."));
-    writeWholeFile(path, data);
+    writeEncoded(path, encodeBmp(bitmap), QStringLiteral("bitmap"));
+}
+
+void writePngFile(const QString& path, const Bitmap& bitmap) {
+    writeEncoded(path, encodePng(bitmap), QStringLiteral("PNG"));
 }
 
 void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality) {
