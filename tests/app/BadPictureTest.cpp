@@ -170,8 +170,7 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
          [](BadPictureTest& t) { return t.file("narrow.bmp", t.bitmapWith(18, 0)); },
          invalidBitmap},
         {"a bitmap of height 0",
-         [](BadPictureTest& t) { return t.file("flat.bmp", t.bitmapWith(22, 0)); },
-         invalidBitmap},
+         [](BadPictureTest& t) { return t.file("flat.bmp", t.bitmapWith(22, 0)); }, invalidBitmap},
         {"a JPEG of height 0",
          [](BadPictureTest& t) { return t.file("flat.jpg", t.jpegOfSize(64, 0)); },
          jpegError(JERR_EMPTY_IMAGE, "Empty JPEG image (DNL not supported)") + "\nFile: %1"},
@@ -206,8 +205,7 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
         {"an empty file named .jpg", [](BadPictureTest& t) { return t.file("empty.jpg", {}); },
          jpegError(JERR_INPUT_EMPTY, "Empty input file") + "\nFile: %1"},
         {"a folder", [](BadPictureTest& t) { return t.inFolder({}); }, reason(EISDIR)},
-        {"a missing file",
-         [](BadPictureTest& t) { return t.inFolder(QStringLiteral("gone.bmp")); },
+        {"a missing file", [](BadPictureTest& t) { return t.inFolder(QStringLiteral("gone.bmp")); },
          reason(ENOENT)},
         {"a link that points nowhere",
          [](BadPictureTest& t) {
@@ -224,15 +222,12 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
          },
          reason(ELOOP)},
         {"a path through a file",
-         [](BadPictureTest& t) { return t.good + QStringLiteral("/inside.bmp"); },
-         reason(ENOTDIR)},
+         [](BadPictureTest& t) { return t.good + QStringLiteral("/inside.bmp"); }, reason(ENOTDIR)},
         {"a name too long for the system",
          [](BadPictureTest& t) { return t.inFolder(QString(300, u'n') + ".bmp"); },
          reason(ENAMETOOLONG)},
         {"a pipe no one writes to",
-         [](BadPictureTest& t) {
-             return traps::makeFifo(t.inFolder(QStringLiteral("pipe.jpg")));
-         },
+         [](BadPictureTest& t) { return traps::makeFifo(t.inFolder(QStringLiteral("pipe.jpg"))); },
          openFailed + "It is a pipe or a device, not a file."},
         {"a device", [](BadPictureTest&) { return QStringLiteral("/dev/null"); },
          openFailed + "It is a pipe or a device, not a file."},
@@ -279,9 +274,10 @@ TEST_F(BadPictureTest, ANameNotInUtf8IsNeitherOfferedNorTakenForAMissingFile) {
     ASSERT_TRUE(decoded.contains(QChar::ReplacementCharacter));
     const SlotView before = view(3);
     loadSlot(3, decoded);
-    EXPECT_EQ(lastError(), QStringLiteral("Cannot open file \"%1\". Its name is not in UTF-8; rename "
-                                          "the file to open it.")
-                               .arg(decoded));
+    EXPECT_EQ(lastError(),
+              QStringLiteral("Cannot open file \"%1\". Its name is not in UTF-8; rename "
+                             "the file to open it.")
+                  .arg(decoded));
     EXPECT_TRUE(view(3) == before);
 
     // A setup of an older system names it in its code page, which reads as another name.
@@ -389,6 +385,7 @@ TEST_F(PictureChangedAfterLoadingTest, RewrittenWhileItIsRead) {
     }
     stop = true;
     writer.join();
-    std::printf("While rewritten: %d loads took the picture, %d were refused, %d broke when drawn.\n",
-                taken, refused, brokenWhenDrawn);
+    std::printf(
+        "While rewritten: %d loads took the picture, %d were refused, %d broke when drawn.\n",
+        taken, refused, brokenWhenDrawn);
 }
