@@ -389,3 +389,49 @@ TEST_F(PictureChangedAfterLoadingTest, RewrittenWhileItIsRead) {
         "While rewritten: %d loads took the picture, %d were refused, %d broke when drawn.\n",
         taken, refused, brokenWhenDrawn);
 }
+
+// The same bad pictures named by a setup file: each slot that names one stays empty, the user
+// is told which and why in one message, and the rest of the setup applies.
+TEST_F(BadPictureTest, ASetupNamingBadPicturesLeavesThoseSlotsEmptyAndSaysWhy) {
+    const QString setup = folder.filePath(QStringLiteral("sheet.agt"));
+    dialogs.answerFile(setup);
+    form->run(&TForm1::SaveAsItemClick);
+    QList<QByteArray> lines = traps::contentOf(setup).split('\n');
+    const struct {
+        QString path;
+        QString told; // the message, on one line
+    } named[] = {
+        {file("cut.jpg", goodJpeg.left(goodJpeg.size() / 3)),
+         jpegError(JWRN_JPEG_EOF, "Premature end of JPEG file") + " File: %1"},
+        {traps::makeFifo(folder.filePath(QStringLiteral("pipe.jpg"))),
+         "Cannot open file \"%1\". It is a pipe or a device, not a file."},
+        {folder.filePath(QStringLiteral("gone.bmp")),
+         "Cannot open file \"%1\". " + QString::fromLocal8Bit(std::strerror(ENOENT))},
+        {QStringLiteral("/dev/zero"),
+         "Cannot open file \"%1\". It is a pipe or a device, not a file."},
+        {file("notes.bmp", "this is not a picture"), "Bitmap image is not valid File: %1"},
+    };
+    for (size_t index = 0; index < std::size(named); ++index)
+        lines[static_cast<qsizetype>(18 + index)] =
+            "\"" + QFile::encodeName(named[index].path) + "\" Tilette" +
+            QByteArray::number(static_cast<int>(index) + 2) + '\r';
+    ASSERT_TRUE(traps::writeBytes(setup, lines.join('\n')));
+
+    dialogs.answerFile(setup);
+    {
+        const traps::HangGuard guard(20);
+        form->run(&TForm1::OpenItemClick);
+    }
+    EXPECT_EQ(errorsShown(), 0);
+    const QString told = dialogs.shown().back().text;
+    for (size_t index = 0; index < std::size(named); ++index) {
+        const int slot = static_cast<int>(index) + 2;
+        SCOPED_TRACE(testing::Message() << "slot " << slot);
+        EXPECT_TRUE(told.contains(QStringLiteral("Tilette %1 is empty: %2")
+                                      .arg(slot)
+                                      .arg(named[index].told.arg(named[index].path))))
+            << told.toStdString();
+        EXPECT_TRUE(form->state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty());
+    }
+    EXPECT_TRUE(form->state.ImageSlots[1].FileName.isEmpty()); // as saved
+}
