@@ -140,3 +140,22 @@ TEST_F(BadPrintQueueTest, APdfFileThatCannotBeMadeIsToldByName) {
         EXPECT_EQ(traps::entriesOf(folder.path()), entries);
     }
 }
+
+// A PDF that does not fit on the disk: told, and an earlier PDF of that name keeps its bytes.
+TEST_F(BadPrintQueueTest, APdfOnAFullDiskKeepsTheEarlierFile) {
+    traps::SmallFileSystem disk(QStringLiteral("64k"));
+    if (!disk.skipReason().isEmpty())
+        GTEST_SKIP() << disk.skipReason().toStdString();
+    const QString pdf = disk.filePath(QStringLiteral("sheet.pdf"));
+    ASSERT_TRUE(traps::writeBytes(pdf, "an earlier PDF"));
+    QtPrinterSystem printers;
+    printers.select(pdfPrinterOf(printers));
+    EXPECT_EQ(printOn(printers, pdf),
+              QStringList{QStringLiteral("Cannot create file \"%1\". The PDF could not be written "
+                                         "whole; is the disk full?")
+                              .arg(pdf)});
+    EXPECT_TRUE(printedMessage.isEmpty()) << printedMessage.toStdString();
+    EXPECT_TRUE(sheetKept);
+    EXPECT_EQ(traps::contentOf(pdf), QByteArray("an earlier PDF"));
+    EXPECT_EQ(traps::entriesOf(disk.path()), QStringList{QStringLiteral("sheet.pdf")});
+}
