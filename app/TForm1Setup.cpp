@@ -9,6 +9,7 @@
 #include "setup/SetupFile.h"
 #include "setup/SetupWriter.h"
 #include "sheet/SlotPicture.h"
+#include "tilette/FormatInches.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -25,6 +26,17 @@ int nearestColorScheme(int scheme) {
     if (scheme < 0)
         return 0;
     return scheme - 20 < 99 - scheme ? 20 : 99;
+}
+
+// A size is told in the inches the file and its field show; one out of range shows the size used.
+void applySize(QLineEdit* edit, UpDown* upDown, const QString& text, int position,
+               const QString& what, QStringList& notes) {
+    const int kept = std::clamp(position, 50, 500);
+    edit->setText(kept == position ? text : FormatInches(kept));
+    upDown->setPosition(kept);
+    if (kept != position)
+        notes << QStringLiteral("%1 %2 is not possible; %3 is used.")
+                     .arg(what, text, FormatInches(kept));
 }
 
 // Setup files travel between machines: a picture named by a path of another system is looked
@@ -131,12 +143,10 @@ void TForm1::applySetup(const SetupRecord& record, const QString& setupFolder, Q
         BlankCheckBox->setChecked(*record.blankSheet);
     if (record.sizeTilettes)
         SizeTilettesCheckBox->setChecked(*record.sizeTilettes);
-    HeightEdit->setText(record.heightText);
-    HeightUpDown->setPosition(
-        withinRange(record.heightPosition, 50, 500, QStringLiteral("Height"), notes));
-    WidthEdit->setText(record.widthText);
-    WidthUpDown->setPosition(
-        withinRange(record.widthPosition, 50, 500, QStringLiteral("Width"), notes));
+    applySize(HeightEdit, HeightUpDown, record.heightText, record.heightPosition,
+              QStringLiteral("Height"), notes);
+    applySize(WidthEdit, WidthUpDown, record.widthText, record.widthPosition,
+              QStringLiteral("Width"), notes);
     if (record.keepRatio)
         RatioCheckBox->setChecked(*record.keepRatio);
     if (record.extension) {

@@ -2,6 +2,7 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
+#include "platform/PlainFile.h"
 #include "platform/PngCodec.h"
 #include "platform/UserError.h"
 
@@ -60,7 +61,15 @@ class FileDescriptor {
 };
 
 QByteArray readWholeFile(const QString& path) {
-    FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a pipe would wait for a writer; it is refused below instead.
+    FileDescriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    // A name in another encoding than UTF-8 reaches us with U+FFFD for its odd bytes, and no file
+    // has that name.
+    if (!file.isOpen() && errno == ENOENT && path.contains(QChar::ReplacementCharacter))
+        throw UserError(QStringLiteral("Cannot open file \"%1\". Its name is not in UTF-8; rename "
+                                       "the file to open it.")
+                            .arg(path));
     if (!file.isOpen())
         throw cannotOpen(path, errno);
     struct stat status {};
@@ -68,6 +77,9 @@ QByteArray readWholeFile(const QString& path) {
         throw cannotOpen(path, errno);
     if (S_ISDIR(status.st_mode))
         throw cannotOpen(path, EISDIR);
+    if (!S_ISREG(status.st_mode))
+        throw UserError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, pipeOrDeviceReason()));
     if (status.st_size > largestPictureFile)
         throw cannotOpen(path, EFBIG);
     QByteArray data(static_cast<qsizetype>(status.st_size), Qt::Uninitialized);
@@ -135,6 +147,8 @@ void writeWholeFile(const QString& path, const QByteArray& data) {
     const bool replacing = ::stat(target.constData(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode))
         throw cannotCreate(path, systemReason(EISDIR));
+    if (replacing && !S_ISREG(existing.st_mode))
+        throw cannotCreate(path, pipeOrDeviceReason());
     // Renaming would go past a file the user may not write to; writing into it would not.
     if (replacing && ::access(target.constData(), W_OK) != 0)
         throw cannotCreate(path, systemReason(errno));

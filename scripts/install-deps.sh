@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev libgtest-dev libgmock-dev googletest
   fontconfig fonts-liberation2 fonts-liberation fonts-dejavu-core
   xvfb xauth x11-utils
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   imagemagick
   clang libclang-rt-14-dev llvm
 )
