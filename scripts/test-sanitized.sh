@@ -6,13 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 fuzz_seconds=${TILETTES_FUZZ_SECONDS:-60}
-sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_CXX_FLAGS="$sanitizers -fsanitize=fuzzer-no-link" \
-  -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" \
-  -DTILETTES_FUZZ=ON -DTILETTES_WERROR=OFF > build-asan.log 2>&1 || { cat build-asan.log; exit 1; }
+bash scripts/configure-sanitized.sh
 # Listing the tests runs each test program once while building; leaks are looked for in the runs.
 ASAN_OPTIONS=detect_leaks=0 cmake --build build-asan -j"$(nproc)" >> build-asan.log 2>&1 \
   || { tail -n 60 build-asan.log; exit 1; }
