@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   imagemagick
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()
