@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("tilettes"));
     QApplication::setOrganizationName(QStringLiteral("Ambergate"));
     QApplication::setApplicationDisplayName(texts::windowTitle);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tilettes"));
 
     QtPrinterSystem printers;
     QtDialogs dialogs(nullptr);
