@@ -90,7 +90,13 @@ void printSheet(PrinterSystem& printers, const BatchOptions& options, const Batc
         }
         ReplacingFile pdf(options.outputFile);
         printers.setOutputFile(pdf.temporaryPath());
-        printSheetPage(printers, title, composed, metrics, sheet.definition, grid);
+        try {
+            printSheetPage(printers, title, composed, metrics, sheet.definition, grid);
+        } catch (const UserError& error) {
+            // The user knows the file by the name asked for, not by its name while written.
+            throw UserError(
+                QString(error.message()).replace(pdf.temporaryPath(), options.outputFile));
+        }
         pdf.replaceTarget();
     });
 }
