@@ -85,20 +85,15 @@ BatchSheet readBatchSheet(const BatchOptions& options, QStringList& notes) {
     return sheet;
 }
 
-void loadSlotPictures(BatchSheet& sheet, PictureCache& pictures) {
-    std::vector<PictureCache::Request> squares;
-    for (int slot : slotsWithPictures(sheet.table))
-        squares.push_back(
-            {sheet.table[static_cast<size_t>(slot)].FileName, slotSquareSize, slotSquareSize});
-    pictures.prefetch(squares);
-    for (int slot : slotsWithPictures(sheet.table)) {
-        ImageSlot& entry = sheet.table[static_cast<size_t>(slot)];
-        const SlotPicture loaded =
-            readingSlot(sheet, slot, [&] { return loadSlotPicture(entry.FileName, &pictures); });
-        entry.Width = loaded.width;
-        entry.Height = loaded.height;
-        entry.Ratio = loaded.ratio;
-    }
+void loadFirstPicture(BatchSheet& sheet, PictureCache& pictures) {
+    ImageSlot& first = sheet.table[FirstUserSlot];
+    if (first.FileName.isEmpty())
+        return;
+    const SlotPicture loaded = readingSlot(
+        sheet, FirstUserSlot, [&] { return loadSlotPicture(first.FileName, &pictures); });
+    first.Width = loaded.width;
+    first.Height = loaded.height;
+    first.Ratio = loaded.ratio;
 }
 
 SheetGrid batchGrid(const BatchSheet& sheet, const PrinterMetrics& metrics) {

@@ -26,9 +26,10 @@ struct BatchSheet {
 // cannot be read, or names no picture at all.
 BatchSheet readBatchSheet(const BatchOptions& options, QStringList& notes);
 
-// Reads the used slots' pictures as the window loads them (their size and shape; slot 1's shape
-// sets the tilette height). Throws BatchError with exitInput naming the slot and the file.
-void loadSlotPictures(BatchSheet& sheet, PictureCache& pictures);
+// Reads slot 1's picture as the window loads it, for its shape, which sets the tilette height.
+// The other slots' pictures are read once, when their tilettes are drawn. Throws BatchError with
+// exitInput naming the slot and the file.
+void loadFirstPicture(BatchSheet& sheet, PictureCache& pictures);
 
 // The grid on the printer. Throws BatchError with exitOutput when it gives no usable page.
 SheetGrid batchGrid(const BatchSheet& sheet, const PrinterMetrics& metrics);

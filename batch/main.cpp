@@ -116,9 +116,9 @@ ExitStatus run(const BatchOptions& options) {
     choosePrinter(printers, options, sheet);
     const PrinterMetrics metrics = RefreshPrinterMetrics(printers);
     PictureCache pictures;
-    loadSlotPictures(sheet, pictures);
-    progress.stageDone(QStringLiteral("read the pictures"));
+    loadFirstPicture(sheet, pictures);
     const SheetGrid grid = batchGrid(sheet, metrics);
+    progress.stageDone(QStringLiteral("measured the tilettes"));
 
     if (options.tiletteSlot) {
         const Bitmap tilette = shownTilette(sheet, grid, options.tiletteSlot, pictures);
