@@ -11,7 +11,6 @@
 #include "sheet/ImageExport.h"
 #include "sheet/PrintSheetPage.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -31,7 +30,7 @@ void qtMessages(QtMsgType type, const QMessageLogContext&, const QString& messag
         tell(QStringLiteral("Qt: ") + message);
 }
 
-QString oneOf(const QStringList& names) {
+QString listed(const QStringList& names) {
     return names.join(QStringLiteral(", "));
 }
 
@@ -52,9 +51,8 @@ void choosePaper(PrinterSystem& printers, const QString& wanted) {
         }
     throw BatchError(
         exitOutput,
-        QStringLiteral("--paper %1: the printer \"%2\" has no such "
-                       "paper.\nIts papers are: %3.")
-            .arg(wanted, printers.printerNames().value(printers.selectedIndex()), oneOf(papers)));
+        QStringLiteral("--paper %1: the printer \"%2\" has no such paper.\nIts papers are: %3.")
+            .arg(wanted, printers.printerNames().value(printers.selectedIndex()), listed(papers)));
 }
 
 // The built-in PDF printer unless the command line names another, set up as the setup and the
@@ -64,9 +62,10 @@ void choosePrinter(PrinterSystem& printers, const BatchOptions& options, const B
         options.output == OutputKind::Printer ? options.printer : QtPrinterSystem::pdfPrinterName;
     const int index = printers.printerNames().indexOf(wanted);
     if (index < 0)
-        throw BatchError(exitOutput, QStringLiteral("--printer %1: there is no such printer.\nThe "
-                                                    "printers are: %2.")
-                                         .arg(wanted, oneOf(printers.printerNames())));
+        throw BatchError(
+            exitOutput,
+            QStringLiteral("--printer %1: there is no such printer.\nThe printers are: %2.")
+                .arg(wanted, listed(printers.printerNames())));
     printers.select(index);
     printers.setOrientation(sheet.orientation);
     if (!options.paper.isEmpty())
