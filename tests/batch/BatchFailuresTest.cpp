@@ -5,7 +5,7 @@
 
 // Every failure: its status, a message that starts with the program's name and says what and
 // where, and nothing written.
-TEST_F(BatchFixture, EachFailureEndsWithItsStatusAndSaysWhy) {
+TEST_F(TilettesBatch, EachFailureEndsWithItsStatusAndSaysWhy) {
     const QString setup = threeRowsSetup();
     QFile::copy(setup, path(QStringLiteral("copy.agt")));
     {
@@ -115,7 +115,7 @@ TEST_F(BatchFixture, EachFailureEndsWithItsStatusAndSaysWhy) {
     }
 }
 
-TEST_F(BatchFixture, HelpVersionAndThePrinterListGoToStandardOutput) {
+TEST_F(TilettesBatch, HelpVersionAndThePrinterListGoToStandardOutput) {
     const BatchResult help = run({QStringLiteral("--help")});
     EXPECT_RAN(help);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: tilettes-batch")));

@@ -20,7 +20,7 @@ Colour colourAt(const QImage& image, int x, int y) {
 
 // The printed page, rasterised: a quarter-inch margin, then the grid edge to edge, each row a
 // picture of its own inside its cream frame, white below the last row.
-TEST_F(BatchFixture, ThePdfPageCarriesEachTiletteWhereTheGeometryPutsIt) {
+TEST_F(TilettesBatch, ThePdfPageCarriesEachTiletteWhereTheGeometryPutsIt) {
     const QString setup = threeRowsSetup();
     // Nothing but the setup: the PDF goes beside it, on the paper of the locale.
     const BatchResult result = run({setup}, {QStringLiteral("LC_ALL=en_US.UTF-8")});
@@ -58,14 +58,14 @@ TEST_F(BatchFixture, ThePdfPageCarriesEachTiletteWhereTheGeometryPutsIt) {
 
 // The setup stores no paper: the PDF printer's own follows the locale, A4 outside the countries
 // that measure in inches.
-TEST_F(BatchFixture, WithoutAPaperThePdfIsOnTheLocalesPaper) {
+TEST_F(TilettesBatch, WithoutAPaperThePdfIsOnTheLocalesPaper) {
     EXPECT_RAN(run({threeRowsSetup()}, {QStringLiteral("LC_ALL=de_DE.UTF-8")}));
     const PdfFacts facts = readPdfFacts(path(QStringLiteral("sheet.pdf")));
     EXPECT_EQ(facts.problem, QString());
     EXPECT_EQ(facts.pageSizePoints, QSizeF(595, 842));
 }
 
-TEST_F(BatchFixture, EachPictureFormatIsWrittenAtItsSize) {
+TEST_F(TilettesBatch, EachPictureFormatIsWrittenAtItsSize) {
     const QString setup = threeRowsSetup();
     const struct {
         QStringList arguments;
@@ -98,7 +98,7 @@ TEST_F(BatchFixture, EachPictureFormatIsWrittenAtItsSize) {
 // Each change from the command line, seen where it must show: on the sheet at its e-mail size
 // (75 pixels an inch, stretched without smoothing, so a picture's colour stays exact), or on the
 // first tilette alone, which is quicker to make.
-TEST_F(BatchFixture, EachChangeToTheSetupShowsWhereItShould) {
+TEST_F(TilettesBatch, EachChangeToTheSetupShowsWhereItShould) {
     const SlotTable table = threePictures();
     picture(QStringLiteral("other.bmp"), 300, 300, otherColour);
     const QString portrait = setupFile(QStringLiteral("sheet.agt"), threeRowsDefinition(), table);
@@ -182,7 +182,7 @@ TEST_F(BatchFixture, EachChangeToTheSetupShowsWhereItShould) {
 
 // A PDF that cannot be written whole (here a file size limit, as a full disk would) is a failed
 // run that leaves the old file as it was and nothing of the new one.
-TEST_F(BatchFixture, APdfThatCannotBeWrittenWholeLeavesTheOldOneAlone) {
+TEST_F(TilettesBatch, APdfThatCannotBeWrittenWholeLeavesTheOldOneAlone) {
     const QString setup = threeRowsSetup();
     const QString pdf = path(QStringLiteral("sheet.pdf"));
     {

@@ -37,7 +37,7 @@ constexpr int tiletteHeight = (tiletteWidth - 50) * 750 / 1000 + 50;
 constexpr int tilettesDown = sheetHeight / tiletteHeight;
 
 // tilettes-batch run as a user runs it, in a folder of its own, without a display.
-class BatchFixture : public testing::Test {
+class TilettesBatch : public testing::Test {
   protected:
     QString path(const QString& name) const { return folder.filePath(name); }
 

@@ -22,7 +22,7 @@ int differingPixels(const Bitmap& one, const Bitmap& other) {
 // with quarter-inch margins, the batch program on the PDF printer with Letter paper. A setup with
 // every kind of drawing: pictures of three shapes, texts in both fonts, the perforations that
 // run across the sheet, and the Frame page type.
-TEST_F(BatchFixture, TheSheetAndTheTiletteAreTheWindowsPixelForPixel) {
+TEST_F(TilettesBatch, TheSheetAndTheTiletteAreTheWindowsPixelForPixel) {
     SheetDefinition definition = threeRowsDefinition();
     definition.border = BorderType::Perforations;
     definition.borderColour = colours::red;
