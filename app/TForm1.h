@@ -71,6 +71,7 @@ class TForm1 : public QMainWindow {
     static QString LongSlotHint(const QString& numberText);
     void LockControls();
     void UnlockControls();
+    void leaveAboutPage();
     void ContinueButtonClick();
     void ExitButtonClick();
     void ExitItemClick();
@@ -146,6 +147,7 @@ class TForm1 : public QMainWindow {
     // Setup files.
     void SaveAsItemClick();
     void OpenItemClick();
+    void openSetupFile(const QString& path);
 
     // Image export: each handler serves three items and tells them apart by the sender.
     void SaveSheetImageBestItemClick(QAction* sender);

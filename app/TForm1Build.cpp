@@ -214,7 +214,8 @@ void TForm1::buildDialogPresets() {
     TextFontDialog.Font = {QStringLiteral("Arial"), 16, true, false, colours::red};
     // Only what the program reads is offered; the JPEG entry comes first and is chosen at first.
     OpenPictureDialog1.filters = {QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
-                                  QStringLiteral("Bitmaps (*.bmp)")};
+                                  QStringLiteral("Bitmaps (*.bmp)"),
+                                  QStringLiteral("PNG Image File (*.png)")};
     OpenPictureDialog1.selectedFilter = 0;
     OpenPictureDialog1.defaultSuffix = QStringLiteral("bmp");
     OpenPictureDialog1.folder = QStringLiteral(".");

@@ -1,6 +1,7 @@
 // Setup files: saving the sheet's definition and opening it again.
 #include "app/TForm1.h"
 
+#include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 #include "platform/UserError.h"
@@ -43,12 +44,20 @@ void TForm1::OpenItemClick() {
         dialogs_.message(QStringLiteral("No File Selected"));
         return;
     }
-    OpenDialog.fileName = *path;
+    openSetupFile(*path);
+}
+
+// Opens a setup chosen in the Open dialog or named on the command line.
+void TForm1::openSetupFile(const QString& path) {
+    OpenDialog.fileName = path;
     const BusyCursor busy;
     // The whole file is checked first: a broken one changes nothing.
-    const SetupRecord record = readSetupFile(*path);
+    const SetupRecord record = readSetupFile(path);
+    // Named on the command line, the setup opens while the About page is still up.
+    if (!PageControl2->tabVisible(PrintControlTabSheet))
+        leaveAboutPage();
     QStringList notes;
-    applySetup(record, QFileInfo(*path).absolutePath(), notes);
+    applySetup(record, QFileInfo(path).absolutePath(), notes);
     if (!notes.isEmpty())
         dialogs_.message(QStringLiteral("The setup was opened, with these changes:\n") +
                          notes.join(QLatin1Char('\n')));

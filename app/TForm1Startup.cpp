@@ -154,10 +154,15 @@ void TForm1::UnlockControls() {
 }
 
 void TForm1::ContinueButtonClick() {
+    leaveAboutPage();
+    AImageClick();
+}
+
+// From the About page to the working pages: by Continue, or by a setup file named at start.
+void TForm1::leaveAboutPage() {
     PageControl2->setTabVisible(PrintControlTabSheet, true);
     setFileMenuEnabled(true);
     TypeOfPageRadioGroupClick();
-    AImageClick();
 }
 
 void TForm1::ExitButtonClick() {

@@ -4,9 +4,11 @@
 #include "platform/ui/QtPrinterSystem.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -29,5 +31,14 @@ int main(int argc, char** argv) {
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            QGuiApplication::primaryScreen()->availableGeometry()));
     window.show();
+    // A setup file named on the command line (a double-click on it in a file manager) is opened
+    // once the window has started, as the Open command would.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const QString setup = QFileInfo(arguments.at(1)).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, setup] {
+            window.run([&window, setup] { window.openSetupFile(setup); });
+        });
+    }
     return application.exec();
 }

@@ -5,17 +5,20 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchSheet.h"
 #include "batch/Progress.h"
-#include "batch/ReplacingFile.h"
 #include "platform/ui/QtPrinterSystem.h"
 #include "prt/PrinterMetrics.h"
 #include "sheet/ImageExport.h"
 #include "sheet/PrintSheetPage.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <unistd.h>
 
 namespace {
 
@@ -79,25 +82,30 @@ void writePicture(const BatchOptions& options, ExportKind kind, const Bitmap& so
     });
 }
 
+// The PDF printer writes its file beside the one asked for and puts it in place only once it is
+// whole, so a failed run leaves no half PDF and an older one as it was.
 void printSheet(PrinterSystem& printers, const BatchOptions& options, const BatchSheet& sheet,
                 const SheetGrid& grid, const PrinterMetrics& metrics, const Bitmap& composed) {
-    const QString title = QFileInfo(options.setupFile).fileName();
+    if (options.output == OutputKind::Pdf)
+        printers.setOutputFile(options.outputFile);
     failingWith(exitOutput, [&] {
-        if (options.output == OutputKind::Printer) {
-            printSheetPage(printers, title, composed, metrics, sheet.definition, grid);
-            return;
-        }
-        ReplacingFile pdf(options.outputFile);
-        printers.setOutputFile(pdf.temporaryPath());
-        try {
-            printSheetPage(printers, title, composed, metrics, sheet.definition, grid);
-        } catch (const UserError& error) {
-            // The user knows the file by the name asked for, not by its name while written.
-            throw UserError(
-                QString(error.message()).replace(pdf.temporaryPath(), options.outputFile));
-        }
-        pdf.replaceTarget();
+        printSheetPage(printers, QFileInfo(options.setupFile).fileName(), composed, metrics,
+                       sheet.definition, grid);
     });
+}
+
+// A run that could only fail at its end fails at its start: the output's folder must be there.
+void checkOutputFolder(const BatchOptions& options) {
+    if (options.output == OutputKind::Printer)
+        return;
+    const QString folder = QFileInfo(options.outputFile).absolutePath();
+    errno = 0;
+    if (::access(QFile::encodeName(folder).constData(), W_OK) == 0 && QFileInfo(folder).isDir())
+        return;
+    throw BatchError(exitOutput,
+                     QStringLiteral("Cannot create file \"%1\". %2")
+                         .arg(options.outputFile,
+                              QString::fromLocal8Bit(std::strerror(errno ? errno : ENOTDIR))));
 }
 
 ExitStatus run(const BatchOptions& options) {
@@ -108,6 +116,7 @@ ExitStatus run(const BatchOptions& options) {
             std::printf("%s\n", qPrintable(name));
         return exitSuccess;
     }
+    checkOutputFolder(options);
     QStringList notes;
     BatchSheet sheet = readBatchSheet(options, notes);
     for (const QString& note : notes)

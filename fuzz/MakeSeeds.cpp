@@ -1,7 +1,9 @@
 // Writes the fuzzers' seed files, made by the program's own writers: a few small valid pictures
 // and setup files for each reader to start from.
+#include "PictureTestFiles.h"
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
+#include "platform/PngCodec.h"
 #include "setup/SetupRecord.h"
 #include "setup/SetupWriter.h"
 
@@ -9,6 +11,8 @@
 #include <QFile>
 #include <QImage>
 #include <cstdio>
+
+#include <png.h>
 
 namespace {
 Bitmap pattern(int width, int height) {
@@ -24,11 +28,38 @@ void write(const QString& path, const QByteArray& bytes) {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
+
+// Each sample of a small PNG of the given kind takes its value from where it is.
+void writePng(const QDir& root, const char* name, PngLayout layout) {
+    const int largest = (1 << layout.bitDepth) - 1;
+    const QByteArray file = libpngFile(layout, [largest](int x, int y, std::uint16_t* samples) {
+        for (int channel = 0; channel < 4; ++channel)
+            samples[channel] =
+                static_cast<std::uint16_t>((x * 97 + y * 31 + channel * 71) % (largest + 1));
+    });
+    write(root.filePath(QStringLiteral("png/") + QLatin1String(name)), file);
+}
+
+void writePngSeeds(const QDir& root) {
+    write(root.filePath(QStringLiteral("png/rgb.png")), encodePng(pattern(7, 5)));
+    std::vector<QRgb> palette;
+    for (int entry = 0; entry < 16; ++entry)
+        palette.push_back(
+            qRgba(entry * 16, 255 - entry * 16, entry * 5, entry < 3 ? entry * 100 : 255));
+    writePng(root, "palette-4-transparent.png",
+             {6, 5, PNG_COLOR_TYPE_PALETTE, 4, false, palette, {}});
+    writePng(root, "grey-16.png", {5, 4, PNG_COLOR_TYPE_GRAY, 16, false, {}, {}});
+    writePng(root, "grey-2.png", {9, 3, PNG_COLOR_TYPE_GRAY, 2, false, {}, {}});
+    writePng(root, "grey-alpha.png", {4, 4, PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, {}, {}});
+    writePng(root, "rgba-16.png", {3, 3, PNG_COLOR_TYPE_RGB_ALPHA, 16, false, {}, {}});
+    writePng(root, "rgb-transparent.png", {5, 3, PNG_COLOR_TYPE_RGB, 8, false, {}, {97, 31, 71}});
+    writePng(root, "interlaced.png", {9, 9, PNG_COLOR_TYPE_RGB, 8, true, {}, {}});
+}
 } // namespace
 
 int main(int argc, char** argv) {
     const QDir root(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("fuzz/corpus"));
-    for (const char* folder : {"bitmap", "jpeg", "setup"})
+    for (const char* folder : {"bitmap", "jpeg", "png", "setup"})
         root.mkpath(QLatin1String(folder));
     write(root.filePath(QStringLiteral("bitmap/true-colour.bmp")), encodeBmp(pattern(7, 5)));
     std::vector<Colour> greys;
@@ -38,6 +69,7 @@ int main(int argc, char** argv) {
     write(root.filePath(QStringLiteral("bitmap/palette.bmp")), encodeBmp(indexed));
     write(root.filePath(QStringLiteral("jpeg/small.jpg")), encodeJpeg(pattern(24, 16), 75));
     write(root.filePath(QStringLiteral("jpeg/scaled.jpg")), encodeJpeg(pattern(160, 96), 50));
+    writePngSeeds(root);
     SheetDefinition definition;
     definition.valueText = QStringLiteral("$5");
     definition.captionText = QStringLiteral("Zoë");

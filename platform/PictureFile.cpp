@@ -2,6 +2,8 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
+#include "platform/PlainFile.h"
+#include "platform/PngCodec.h"
 #include "platform/UserError.h"
 
 #include <QDir>
@@ -59,7 +61,15 @@ class FileDescriptor {
 };
 
 QByteArray readWholeFile(const QString& path) {
-    FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a pipe would wait for a writer; it is refused below instead.
+    FileDescriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    // A name in another encoding than UTF-8 reaches us with U+FFFD for its odd bytes, and no file
+    // has that name.
+    if (!file.isOpen() && errno == ENOENT && path.contains(QChar::ReplacementCharacter))
+        throw UserError(QStringLiteral("Cannot open file \"%1\". Its name is not in UTF-8; rename "
+                                       "the file to open it.")
+                            .arg(path));
     if (!file.isOpen())
         throw cannotOpen(path, errno);
     struct stat status {};
@@ -67,6 +77,9 @@ QByteArray readWholeFile(const QString& path) {
         throw cannotOpen(path, errno);
     if (S_ISDIR(status.st_mode))
         throw cannotOpen(path, EISDIR);
+    if (!S_ISREG(status.st_mode))
+        throw UserError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, pipeOrDeviceReason()));
     if (status.st_size > largestPictureFile)
         throw cannotOpen(path, EFBIG);
     QByteArray data(static_cast<qsizetype>(status.st_size), Qt::Uninitialized);
@@ -134,6 +147,8 @@ void writeWholeFile(const QString& path, const QByteArray& data) {
     const bool replacing = ::stat(target.constData(), &existing) == 0;
     if (replacing && S_ISDIR(existing.st_mode))
         throw cannotCreate(path, systemReason(EISDIR));
+    if (replacing && !S_ISREG(existing.st_mode))
+        throw cannotCreate(path, pipeOrDeviceReason());
     // Renaming would go past a file the user may not write to; writing into it would not.
     if (replacing && ::access(target.constData(), W_OK) != 0)
         throw cannotCreate(path, systemReason(errno));
@@ -157,8 +172,16 @@ void writeWholeFile(const QString& path, const QByteArray& data) {
     renamed = true;
 }
 
-// The content decides; the name only matters when the content is neither kind, so that a damaged
-// JPEG is reported by the JPEG decoder. Only the file's own name counts, not its folders.
+// The encoders give nothing for a picture their format cannot hold.
+void writeEncoded(const QString& path, const QByteArray& data, const QString& kind) {
+    if (data.isEmpty())
+        throw cannotCreate(
+            path, QStringLiteral("The picture is empty or too large for a %1 file.").arg(kind));
+    writeWholeFile(path, data);
+}
+
+// The content decides; the name only matters when the content is no known kind, so that a
+// damaged JPEG is reported by the JPEG decoder. Only the file's own name counts, not its folders.
 bool isJpeg(const QString& path, const QByteArray& data) {
     if (data.startsWith("BM"))
         return false;
@@ -167,15 +190,18 @@ bool isJpeg(const QString& path, const QByteArray& data) {
     return QFileInfo(path).fileName().toLower().contains(QStringLiteral(".jp"));
 }
 
+// Bitmaps and PNGs are always decoded whole.
+DecodedPicture wholePicture(const Bitmap& bitmap) {
+    return {bitmap, bitmap.width(), bitmap.height()};
+}
+
 DecodedPicture decodePicture(const QString& path, const QByteArray& data, int minWidth,
                              int minHeight) {
+    if (isPng(data))
+        return wholePicture(decodePng(data));
     if (isJpeg(path, data))
         return decodeJpeg(data, minWidth, minHeight);
-    DecodedPicture picture;
-    picture.bitmap = decodeBmp(data);
-    picture.fullWidth = picture.bitmap.width();
-    picture.fullHeight = picture.bitmap.height();
-    return picture;
+    return wholePicture(decodeBmp(data));
 }
 
 } // namespace
@@ -196,11 +222,11 @@ DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeig
 }
 
 void writeBitmapFile(const QString& path, const Bitmap& bitmap) {
-    const QByteArray data = encodeBmp(bitmap);
-    if (data.isEmpty())
-        throw cannotCreate(path,
-                           QStringLiteral("The picture is empty or too large for a bitmap file."));
-    writeWholeFile(path, data);
+    writeEncoded(path, encodeBmp(bitmap), QStringLiteral("bitmap"));
+}
+
+void writePngFile(const QString& path, const Bitmap& bitmap) {
+    writeEncoded(path, encodePng(bitmap), QStringLiteral("PNG"));
 }
 
 void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality) {

@@ -10,18 +10,19 @@ struct DecodedPicture {
     int fullHeight = 0;
 };
 
-// Decodes a picture file into a true-colour bitmap. Throws UserError with the user's message: a
+// Decodes a picture file (Windows bitmap, JPEG or PNG, told apart by their content) into a
+// true-colour bitmap. Throws UserError with the user's message: a
 // file that cannot be read names itself; one that cannot be decoded gets the decoder's message
 // with a second line "File: <path>".
 Bitmap readPicture(const QString& path);
 
 // Like readPicture, but a JPEG may be decoded reduced by libjpeg's DCT scaling (scale 1/2, 1/4,
 // 1/8) as long as the result is still at least minWidth x minHeight pixels (or the full size when
-// smaller). Bitmaps are always decoded whole. Used where the picture is only drawn small (the
-// 350-pixel tilette).
+// smaller). Bitmaps and PNGs are always decoded whole. Used where the picture is only drawn small
+// (the 350-pixel tilette).
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight);
 
-// Both writers replace a file whole or not at all: the data goes to a new file in the same
+// The writers replace a file whole or not at all: the data goes to a new file in the same
 // folder that takes the name only when it is complete, so a failed write leaves an existing file
 // as it was and no part of the new one. Permissions of a replaced file are kept, and a symbolic
 // link is written through. A file that cannot be written throws
@@ -30,6 +31,9 @@ DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeig
 // Writes a Windows bitmap file: 24 bits per pixel for a true-colour Bitmap, 8 bits with its
 // 256-entry palette for an indexed Bitmap.
 void writeBitmapFile(const QString& path, const Bitmap& bitmap);
+
+// Writes an 8-bit RGB PNG, not interlaced.
+void writePngFile(const QString& path, const Bitmap& bitmap);
 
 // Writes a baseline colour JPEG at the given quality (100 for exports).
 void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality = 100);

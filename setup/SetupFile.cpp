@@ -1,5 +1,6 @@
 #include "setup/SetupFile.h"
 
+#include "platform/PlainFile.h"
 #include "platform/UserError.h"
 #include "setup/SetupReader.h"
 
@@ -13,6 +14,8 @@ UserError cannotCreate(const QString& path, const QString& reason) {
 } // namespace
 
 void saveSetupFile(const QString& path, const QByteArray& text) {
+    if (isPipeOrDevice(path))
+        throw cannotCreate(path, pipeOrDeviceReason());
     QSaveFile file(path);
     // Unbuffered, and written until all is out: a buffered save file takes a short write (a
     // full disk, a file size limit) for success and would put a cut-off file in place.
@@ -29,6 +32,9 @@ void saveSetupFile(const QString& path, const QByteArray& text) {
 }
 
 SetupRecord readSetupFile(const QString& path) {
+    if (isPipeOrDevice(path))
+        throw UserError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, pipeOrDeviceReason()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(

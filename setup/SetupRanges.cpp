@@ -1,6 +1,7 @@
 #include "setup/SetupRanges.h"
 
 #include "sheet/PageType.h"
+#include "tilette/FormatInches.h"
 
 #include <algorithm>
 
@@ -11,6 +12,18 @@ void keepWithin(int& value, int lowest, int highest, const QString& what, QStrin
         notes
             << QStringLiteral("%1 %2 is not possible; %3 is used.").arg(what).arg(value).arg(kept);
     value = kept;
+}
+
+// A size is told in the inches the file and its field show; one out of range shows the size
+// used.
+void keepSizeWithin(int& position, QString& text, const QString& what, QStringList& notes) {
+    const int kept = std::clamp(position, 50, 500);
+    if (kept != position) {
+        notes << QStringLiteral("%1 %2 is not possible; %3 is used.")
+                     .arg(what, text, FormatInches(kept));
+        text = FormatInches(kept);
+    }
+    position = kept;
 }
 
 int nearestColorScheme(int scheme) {
@@ -29,8 +42,8 @@ SetupRecord withinControlRanges(SetupRecord record, QStringList& notes) {
     keepWithin(record.valuePlace, 0, 3, QStringLiteral("Value corner"), notes);
     keepWithin(record.textPlace, 0, 3, QStringLiteral("Caption edge"), notes);
     keepWithin(record.copies, 1, 4, QStringLiteral("Copies"), notes);
-    keepWithin(record.heightPosition, 50, 500, QStringLiteral("Height"), notes);
-    keepWithin(record.widthPosition, 50, 500, QStringLiteral("Width"), notes);
+    keepSizeWithin(record.heightPosition, record.heightText, QStringLiteral("Height"), notes);
+    keepSizeWithin(record.widthPosition, record.widthText, QStringLiteral("Width"), notes);
     if (record.extension) {
         for (int entry = 0; entry < setupSlotCount; ++entry) {
             int& scheme = (*record.extension)[static_cast<size_t>(entry)].colorScheme;

@@ -33,6 +33,13 @@ std::optional<int> decimalInteger(QStringView text) {
     return static_cast<int>(value);
 }
 
+// A message box quotes no more of a faulty value than a person can read: a file that is no setup
+// at all can have a "value" of a megabyte.
+constexpr qsizetype longestQuotedValue = 30;
+QString quoted(const QString& text) {
+    return text.size() <= longestQuotedValue ? text : text.left(longestQuotedValue) + QChar(0x2026);
+}
+
 // The value of a line is what stands in front of its first blank; a line without a blank has
 // no value.
 QString beforeFirstBlank(const QString& line) {
@@ -123,7 +130,7 @@ class LineReader {
     int converted(const QString& text) const {
         const std::optional<int> value = decimalInteger(text);
         if (!value)
-            fail(QStringLiteral("'%1' is not a valid integer value").arg(text));
+            fail(QStringLiteral("'%1' is not a valid integer value").arg(quoted(text)));
         return *value;
     }
 

@@ -3,18 +3,23 @@
 #include "platform/UserError.h"
 #include "platform/ui/PrinterPage.h"
 
+#include <QDir>
 #include <QFile>
-#include <algorithm>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
-// Qt's PDF writer does not notice a write that fails (a full disk, a file size limit) and
-// reports success with the file cut short; a finished PDF ends with its end-of-file marker.
-bool isWholePdf(const QString& path) {
-    QFile file(path);
-    constexpr qint64 tail = 64;
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - tail)))
-        return false;
-    return file.readAll().trimmed().endsWith("%%EOF");
+// A file printer fails to begin when it cannot make its file: the user needs the file and why.
+QString cannotBegin(QPrinter& device, const QString& printerName) {
+    if (device.outputFormat() != QPrinter::PdfFormat)
+        return QStringLiteral("Printer \"%1\" cannot begin the document").arg(printerName);
+    QFile file(device.outputFileName());
+    file.open(QIODevice::WriteOnly | QIODevice::Append); // only to learn why not
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(file.fileName(), file.errorString());
 }
 } // namespace
 
@@ -25,17 +30,32 @@ QtPrintJob::QtPrintJob(std::shared_ptr<PagedPrinter> printer, const QString& pri
     if (!device.isValid())
         throw UserError(QStringLiteral("Printer \"%1\" is not valid").arg(printerName_));
     device.setDocName(title);
-    if (!painter_.begin(&device))
-        throw UserError(
-            QStringLiteral("Printer \"%1\" cannot begin the document").arg(printerName_));
+    if (device.outputFormat() == QPrinter::PdfFormat) {
+        const QFileInfo named(device.outputFileName());
+        pdfFile_ = named.isSymLink() ? named.symLinkTarget() : named.filePath();
+        const QFileInfo target(pdfFile_);
+        pdfBeingWritten_ =
+            target.dir().filePath(QStringLiteral(".%1.%2")
+                                      .arg(target.fileName())
+                                      .arg(QRandomGenerator::global()->generate(), 0, 36));
+        device.setOutputFileName(pdfBeingWritten_);
+    }
+    const bool begun = painter_.begin(&device);
+    if (!pdfFile_.isEmpty() && !begun) {
+        device.setOutputFileName(pdfFile_);
+        dropPdf();
+    }
+    if (!begun)
+        throw UserError(cannotBegin(device, printerName_));
     printer_->page.setJobPainter(&painter_);
 }
 
 QtPrintJob::~QtPrintJob() {
-    if (!painter_.isActive())
-        return;
-    printer_->printer.abort();
-    end();
+    if (painter_.isActive()) {
+        printer_->printer.abort();
+        end();
+    }
+    dropPdf();
 }
 
 QPaintDevice* QtPrintJob::page() {
@@ -47,11 +67,35 @@ void QtPrintJob::finish() {
         return;
     if (!end() || printer_->printer.printerState() == QPrinter::Error)
         throw UserError(QStringLiteral("Printing on \"%1\" failed").arg(printerName_));
-    const QPrinter& device = printer_->printer;
-    if (device.outputFormat() == QPrinter::PdfFormat && !isWholePdf(device.outputFileName()))
-        throw UserError(QStringLiteral("Printing on \"%1\" failed: \"%2\" could not be written "
-                                       "whole")
-                            .arg(printerName_, device.outputFileName()));
+    if (!pdfFile_.isEmpty())
+        putPdfInPlace();
+}
+
+// Qt's PDF writer does not tell when its file could not be written whole; a whole PDF ends with
+// its end-of-file mark.
+void QtPrintJob::putPdfInPlace() {
+    printer_->printer.setOutputFileName(pdfFile_);
+    QFile written(pdfBeingWritten_);
+    const bool whole = written.open(QIODevice::ReadOnly) && written.size() > 16 &&
+                       written.seek(written.size() - 16) && written.read(16).contains("%%EOF");
+    written.close();
+    if (!whole)
+        throw UserError(QStringLiteral("Cannot create file \"%1\". The PDF could not be written "
+                                       "whole; is the disk full?")
+                            .arg(pdfFile_));
+    if (std::rename(QFile::encodeName(pdfBeingWritten_).constData(),
+                    QFile::encodeName(pdfFile_).constData()) != 0)
+        throw UserError(QStringLiteral("Cannot create file \"%1\". %2")
+                            .arg(pdfFile_, QString::fromLocal8Bit(std::strerror(errno))));
+    pdfBeingWritten_.clear();
+}
+
+void QtPrintJob::dropPdf() {
+    if (!pdfBeingWritten_.isEmpty())
+        QFile::remove(pdfBeingWritten_);
+    pdfBeingWritten_.clear();
+    if (!pdfFile_.isEmpty())
+        printer_->printer.setOutputFileName(pdfFile_);
 }
 
 bool QtPrintJob::end() {

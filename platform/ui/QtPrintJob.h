@@ -26,7 +26,14 @@ class QtPrintJob : public PrintJob {
   private:
     bool end();
 
+    void putPdfInPlace();
+    void dropPdf();
+
     std::shared_ptr<PagedPrinter> printer_; // shared so the job outlives a change of printer
     QString printerName_;
+    // A PDF is written beside its file and takes its name only once it is whole, so that a
+    // failed print (a full disk) leaves an earlier file of that name as it was.
+    QString pdfFile_;
+    QString pdfBeingWritten_;
     QPainter painter_;
 };

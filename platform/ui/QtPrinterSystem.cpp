@@ -1,5 +1,8 @@
 #include "platform/ui/QtPrinterSystem.h"
 
+#include "platform/PlainFile.h"
+#include "platform/UserError.h"
+#include "platform/ui/PrintQueueState.h"
 #include "platform/ui/PrinterPage.h"
 #include "platform/ui/QtPrintJob.h"
 
@@ -27,6 +30,24 @@ QPageLayout::Orientation toQtOrientation(PageOrientation orientation) {
 QPageSize localPaperSize() {
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
                                                                       : QPageSize(QPageSize::A4);
+}
+
+// A job sent to a queue that refuses jobs is lost without a word, and one sent to a stopped
+// queue waits there unprinted: the user is told instead, before anything is sent.
+void refuseQueueThatWouldNotPrint(const QString& queue) {
+    switch (printQueueState(queue)) {
+    case PrintQueueState::RefusingJobs:
+        throw UserError(QStringLiteral("Printer \"%1\" is not accepting jobs, so nothing was "
+                                       "printed. Choose another printer with Printer Setup.")
+                            .arg(queue));
+    case PrintQueueState::Stopped:
+        throw UserError(QStringLiteral("Printer \"%1\" is stopped, so nothing was printed. Start "
+                                       "it again, or choose another printer with Printer Setup.")
+                            .arg(queue));
+    case PrintQueueState::Ready:
+    case PrintQueueState::Unknown:
+        break;
+    }
 }
 
 } // namespace
@@ -105,8 +126,15 @@ DeviceCapabilities QtPrinterSystem::capabilities() const {
 }
 
 std::unique_ptr<PrintJob> QtPrinterSystem::beginDocument(const QString& title) {
+    const QString outputFile = current_->printer.outputFileName();
+    // Opening a pipe for writing would wait for a reader; a device is no place for a PDF.
+    if (current_->printer.outputFormat() == QPrinter::PdfFormat && isPipeOrDevice(outputFile))
+        throw UserError(
+            QStringLiteral("Cannot create file \"%1\". %2").arg(outputFile, pipeOrDeviceReason()));
     if (current_->printer.outputFormat() == QPrinter::PdfFormat)
-        QDir().mkpath(QFileInfo(current_->printer.outputFileName()).absolutePath());
+        QDir().mkpath(QFileInfo(outputFile).absolutePath());
+    else
+        refuseQueueThatWouldNotPrint(names_.at(selected_));
     return std::make_unique<QtPrintJob>(current_, names_.at(selected_), title);
 }
 

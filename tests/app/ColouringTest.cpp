@@ -25,7 +25,7 @@ class ColouringTest : public WindowFixture {
     void SetUp() override {
         WindowFixture::SetUp();
         continueWith(pictureFile(QStringLiteral("one.bmp"), 400, 300, orange));
-        three = pictureFile(QStringLiteral("three.bmp"), 300, 300, blue);
+        three = pictureFile(QStringLiteral("three.png"), 300, 300, blue);
         loadSlot(3, three);
         form->state.DataFolder = folder.path();
     }

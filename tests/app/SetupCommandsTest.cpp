@@ -19,7 +19,7 @@ class SetupCommandsTest : public WindowFixture {
         WindowFixture::SetUp();
         continueWith(pictureFile(QStringLiteral("one.bmp"), 400, 300, first));
         loadSlot(2, pictureFile(QStringLiteral("two.bmp"), 300, 300, second));
-        loadSlot(3, pictureFile(QStringLiteral("three.bmp"), 300, 300, third));
+        loadSlot(3, pictureFile(QStringLiteral("three.png"), 300, 300, third));
         form->ValueEdit->setText(QStringLiteral("$5"));
         form->BorderRadioGroup->setItemIndex(1);
         form->CopiesUpDown->setPosition(3);

@@ -41,6 +41,12 @@ Span pictureColumns(const Bitmap& square, int row) {
         }
     return span;
 }
+
+// The file keeps its first half only.
+QString cutShort(const QString& path) {
+    QFile::resize(path, QFileInfo(path).size() / 2);
+    return path;
+}
 } // namespace
 
 using SlotsTest = WindowFixture;
@@ -49,16 +55,18 @@ TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
     struct Case {
         int width, height, ratio;
         Rect expected; // where the picture lands in the 900 x 900 square
+        const char* kind;
     };
     const Case cases[] = {
-        {1200, 800, 666, {0, 150, 900, 750}},  // wide: full width, centred down
-        {800, 1200, 1500, {150, 0, 750, 900}}, // tall: 1350 > 900, so 600 wide, centred across
-        {500, 500, 1000, {0, 0, 900, 900}},    // square fills all
-        {1000, 1001, 1001, {0, 0, 900, 900}},  // 1001 * 900 div 1000 = 900 is not above 900
+        {1200, 800, 666, {0, 150, 900, 750}, "bmp"},  // wide: full width, centred down
+        {800, 1200, 1500, {150, 0, 750, 900}, "png"}, // tall: 1350 > 900, so 600 wide, centred
+        {500, 500, 1000, {0, 0, 900, 900}, "bmp"},    // square fills all
+        {1000, 1001, 1001, {0, 0, 900, 900}, "png"},  // 1001 * 900 div 1000 = 900 is not above 900
     };
     for (const Case& c : cases) {
-        const QString path = pictureFile(QStringLiteral("p%1x%2.bmp").arg(c.width).arg(c.height),
-                                         c.width, c.height, pictureColour);
+        const QString path =
+            pictureFile(QStringLiteral("p%1x%2.%3").arg(c.width).arg(c.height).arg(c.kind), c.width,
+                        c.height, pictureColour);
         loadSlot(3, path);
         const ImageSlot& slot = form->state.ImageSlots[3];
         EXPECT_EQ(slot.Width, c.width);
@@ -215,6 +223,8 @@ TEST_F(SlotsTest, ABrokenOrMissingFileChangesNothingAndSaysWhy) {
     const Case cases[] = {
         {brokenFile(QStringLiteral("broken.bmp")), QStringLiteral("Bitmap image is not valid")},
         {brokenFile(QStringLiteral("broken.jpg")), QStringLiteral("JPEG error #")},
+        {cutShort(pictureFile(QStringLiteral("cut.png"), 300, 300)),
+         QStringLiteral("PNG image is not valid")},
         {folder.filePath(QStringLiteral("missing.bmp")), QStringLiteral("Cannot open file")},
     };
     for (const Case& c : cases) {

@@ -120,9 +120,10 @@ TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
     EXPECT_EQ(hintOf(form->ExitButton), QStringLiteral("Ends Program"));
     EXPECT_EQ(form->PreviewImage->size(), QSize(583, 389));
     // Only what the program reads is offered, JPEG first.
-    EXPECT_EQ(form->OpenPictureDialog1.filters,
-              (QStringList{QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
-                           QStringLiteral("Bitmaps (*.bmp)")}));
+    EXPECT_EQ(
+        form->OpenPictureDialog1.filters,
+        (QStringList{QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
+                     QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)")}));
     EXPECT_EQ(form->OpenPictureDialog1.selectedFilter, 0);
     // The data folder is there, in the per-user data location.
     EXPECT_TRUE(QDir(form->state.DataFolder).exists());

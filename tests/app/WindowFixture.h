@@ -2,8 +2,8 @@
 
 #include "app/TForm1.h"
 #include "platform/PictureFile.h"
-#include "support/ScriptedDialogs.h"
 #include "support/FakePrinterSystem.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -18,12 +18,15 @@ class WindowFixture : public testing::Test {
         form->show();
     }
 
-    // A picture file of one colour, written as a bitmap file (or JPEG when the name says so).
+    // A picture file of one colour, written as a bitmap file (or JPEG or PNG when the name says
+    // so).
     QString pictureFile(const QString& name, int width, int height, Colour colour = 0x3366CC) {
         const QString path = folder.filePath(name);
         const Bitmap picture(width, height, colour);
         if (name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
             writeJpegFile(path, picture);
+        else if (name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+            writePngFile(path, picture);
         else
             writeBitmapFile(path, picture);
         return path;

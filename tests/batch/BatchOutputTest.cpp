@@ -195,7 +195,8 @@ TEST_F(TilettesBatch, APdfThatCannotBeWrittenWholeLeavesTheOldOneAlone) {
         run({setup, QStringLiteral("--paper"), QStringLiteral("Letter")}, {}, 32 * 1024);
     EXPECT_EQ(result.exitCode, 4);
     EXPECT_TRUE(result.err.startsWith(QStringLiteral("tilettes-batch: ")));
-    EXPECT_TRUE(result.err.contains(QStringLiteral("\"%1\" could not be written whole").arg(pdf)))
+    EXPECT_TRUE(result.err.contains(
+        QStringLiteral("Cannot create file \"%1\". The PDF could not be written whole").arg(pdf)))
         << result.err.toStdString();
     EXPECT_EQ(startOf(pdf, 100), QByteArray("the old sheet"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);

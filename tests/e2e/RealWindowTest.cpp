@@ -6,6 +6,8 @@
 #include "platform/ui/PrinterSetupDialog.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtPrinterSystem.h"
+#include "setup/SetupFile.h"
+#include "setup/SetupWriter.h"
 #include "sheet/SheetPreview.h"
 #include "tilette/SamplePicture.h"
 
@@ -25,8 +27,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -371,4 +375,44 @@ TEST_F(RealWindowTest, TheColourPageAndAnExportedSheetAsAUserSeesThem) {
     const QString shots = qEnvironmentVariable("TILETTES_SCREENSHOTS");
     if (!shots.isEmpty())
         sheet.image().scaledToWidth(600).save(shots + QStringLiteral("/17-exported-sheet.png"));
+}
+
+// A setup file named on the command line, as a file manager passes it on a double-click: the
+// program starts, opens it, and the Basic page shows its picture in its green frame.
+TEST(ProgramStartedWithASetup, OpensTheNamedSetupAndShowsItsTilette) {
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("harbour.bmp"));
+    writeBitmapFile(picture, Bitmap(400, 300, 0x2080E0));
+    SheetDefinition definition;
+    definition.border = BorderType::Box;
+    definition.borderColour = makeColour(0, 255, 0);
+    SlotTable table;
+    table[1].FileName = table[1].SaveName = picture;
+    const QString setup = folder.filePath(QStringLiteral("harbour sheet.agt"));
+    saveSetupFile(setup, setupFileText(setupRecordOf(definition, table, 0,
+                                                     PageOrientation::Portrait)));
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folder.filePath(QStringLiteral("data")));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder.path());
+    program.start(QStringLiteral(TILETTES_PROGRAM), {QStringLiteral("harbour sheet.agt")});
+    ASSERT_TRUE(program.waitForStarted());
+    const auto stop = qScopeGuard([&program] {
+        program.kill();
+        program.waitForFinished();
+    });
+    // Pure green appears nowhere on the window until the setup's frame is drawn.
+    const auto greenPixels = [] {
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                count += (shot.pixel(x, y) & 0xFFFFFF) == 0x00FF00;
+        return count;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return greenPixels() > 200; }, 20000))
+        << program.readAllStandardError().toStdString();
+    screenshot(QStringLiteral("18-started-with-a-setup"));
 }

@@ -4,6 +4,7 @@
 #include "platform/JpegCodec.h"
 #include "platform/PictureFile.h"
 #include "platform/PictureLimits.h"
+#include "platform/PngCodec.h"
 #include "platform/UserError.h"
 
 #include <QDir>
@@ -256,14 +257,17 @@ TEST_F(PictureFileTest, DamagedFilesNeverCrashTheDecoders) {
     const QByteArray rle =
         bmpFile({4, 3, 8, 1, 40, fourColours, {}}, {3, 1, 1, 2, 0, 0, 0, 3, 2, 3, 1, 0, 0, 1});
     const QByteArray jpeg = encodeJpeg(Bitmap(40, 30, 0x336699), 90);
-    for (const QByteArray& original : {rle, jpeg}) {
+    const QByteArray png = encodePng(photoLike());
+    for (const QByteArray& original : {rle, jpeg, png}) {
         for (int round = 0; round < 300; ++round) {
             QByteArray damaged = original;
             for (int i = 0; i < 4; ++i)
                 damaged[random() % damaged.size()] = static_cast<char>(random());
             try {
+                // Checksums made to match let the damage reach the PNG decoder's inflating.
                 const Bitmap bitmap = original.startsWith("BM") ? decodeBmp(damaged)
-                                                                : decodeJpeg(damaged, 0, 0).bitmap;
+                                      : isPng(original) ? decodePng(withFreshChecksums(damaged))
+                                                        : decodeJpeg(damaged, 0, 0).bitmap;
                 EXPECT_FALSE(bitmap.isEmpty());
             } catch (const UserError&) {
             }
@@ -340,9 +344,13 @@ TEST_F(PictureFileTest, ReducedJpegsKeepAtLeastTheSizeAsked) {
 
     const QString bitmapPath =
         save(bmpFile({2, 2, 24, 0, 40, {}, {}}, std::vector<std::uint8_t>(16, 0)));
-    const DecodedPicture whole = readPictureReduced(bitmapPath, 1, 1);
-    EXPECT_EQ(whole.bitmap.width(), 2);
-    EXPECT_EQ(whole.fullHeight, 2);
+    const QString pngPath = save(encodePng(Bitmap(3, 2)), "picture.png");
+    for (const QString& wholePath : {bitmapPath, pngPath}) {
+        const DecodedPicture whole = readPictureReduced(wholePath, 1, 1);
+        const QSize size = wholePath == pngPath ? QSize(3, 2) : QSize(2, 2);
+        EXPECT_EQ(whole.bitmap.image().size(), size);
+        EXPECT_EQ(QSize(whole.fullWidth, whole.fullHeight), size);
+    }
 }
 
 TEST_F(PictureFileTest, DamagedAndOversizedJpegsGiveTheDecoderError) {
@@ -401,11 +409,16 @@ TEST_F(PictureFileTest, ContentDecidesTheKindAndOnlyTheNameBreaksTies) {
     EXPECT_EQ(readPicture(save(bitmap, "x.JPG")).image().pixel(0, 0), 0xFF030201u);
     EXPECT_EQ(readPicture(save(jpeg, "x.bmp")).width(), 8);
     EXPECT_EQ(readPicture(save(bitmap, "pics.jpegs/a.bmp")).width(), 1);
+    const QByteArray png = encodePng(Bitmap(3, 2, colours::aqua));
+    EXPECT_EQ(readPicture(save(png, "x.jpg")).pixel(2, 1), colours::aqua);
+    EXPECT_EQ(readPicture(save(png, "x.bmp")).width(), 3);
+    EXPECT_EQ(readError(png.left(20), "cut.jpg"), "PNG image is not valid");
 
     const QByteArray noise("Xq9\x01\x7f random bytes, neither kind");
     EXPECT_EQ(readError(noise, "a.jpg"),
               jpegError(JERR_NO_SOI, "Not a JPEG file: starts with 0x58 0x71"));
     EXPECT_EQ(readError(noise, "a.bmp"), invalidBitmap);
+    EXPECT_EQ(readError(noise, "a.png"), invalidBitmap);
     EXPECT_EQ(readError(noise, "pics.jpegs/a.bmp"), invalidBitmap); // folders do not count
     EXPECT_EQ(readError(QByteArray(), "empty.bmp"), invalidBitmap);
 }
@@ -465,22 +478,25 @@ TEST_F(PictureFileTest, BitmapFilesWriteBottomUpIn24And8Bits) {
 }
 
 TEST_F(PictureFileTest, WritingWhereNoFileCanBeMadeThrows) {
-    const QString nowhere = pathOf("no/such/folder/out");
+    const QString nowhere = pathOf("no/such/folder/out.");
     const QString reason = std::strerror(ENOENT);
-    try {
-        writeBitmapFile(nowhere + ".bmp", Bitmap(2, 2));
-        FAIL() << "no error";
-    } catch (const UserError& error) {
-        EXPECT_EQ(error.message(), "Cannot create file \"" + nowhere + ".bmp\". " + reason);
+    const std::pair<QString, std::function<void(const QString&, const Bitmap&)>> writers[] = {
+        {"bmp", writeBitmapFile},
+        {"jpg", [](const QString& path, const Bitmap& bitmap) { writeJpegFile(path, bitmap); }},
+        {"png", writePngFile},
+    };
+    for (const auto& [suffix, write] : writers) {
+        try {
+            write(nowhere + suffix, Bitmap(2, 2));
+            ADD_FAILURE() << "no error for " << suffix.toStdString();
+        } catch (const UserError& error) {
+            EXPECT_EQ(error.message(),
+                      "Cannot create file \"" + nowhere + suffix + "\". " + reason);
+        }
+        const QString empty = pathOf("empty." + suffix);
+        EXPECT_THROW(write(empty, Bitmap()), UserError);
+        EXPECT_FALSE(QFileInfo::exists(empty));
     }
-    try {
-        writeJpegFile(nowhere + ".jpg", Bitmap(2, 2));
-        FAIL() << "no error";
-    } catch (const UserError& error) {
-        EXPECT_EQ(error.message(), "Cannot create file \"" + nowhere + ".jpg\". " + reason);
-    }
-    EXPECT_THROW(writeBitmapFile(pathOf("empty.bmp"), Bitmap()), UserError);
-    EXPECT_THROW(writeJpegFile(pathOf("empty.jpg"), Bitmap()), UserError);
 }
 
 namespace {
@@ -530,6 +546,7 @@ TEST_F(PictureFileTest, AFailedWriteLeavesTheOldFileWholeAndNothingElse) {
 
     EXPECT_EQ(messageOfLimitedWrite([&] { writeBitmapFile(path, large); }), tooLarge);
     EXPECT_EQ(messageOfLimitedWrite([&] { writeJpegFile(path, photoLike()); }), tooLarge);
+    EXPECT_EQ(messageOfLimitedWrite([&] { writePngFile(path, photoLike()); }), tooLarge);
     EXPECT_EQ(load(path), before);
     const QString fresh = pathOf("fresh.jpg");
     EXPECT_NE(messageOfLimitedWrite([&] { writeJpegFile(fresh, photoLike()); }), "written");

@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include <jpeglib.h>
+#include <png.h>
+#include <zlib.h>
 
 namespace {
 void append16(QByteArray& bytes, std::uint32_t value) {
@@ -93,4 +95,118 @@ QByteArray libjpegFile(int width, int height, int space, int components, bool ad
     QByteArray bytes(reinterpret_cast<const char*>(output), static_cast<qsizetype>(size));
     std::free(output);
     return bytes;
+}
+
+namespace {
+int channelsOf(int colourType) {
+    switch (colourType) {
+    case PNG_COLOR_TYPE_GRAY_ALPHA:
+        return 2;
+    case PNG_COLOR_TYPE_RGB:
+        return 3;
+    case PNG_COLOR_TYPE_RGB_ALPHA:
+        return 4;
+    default:
+        return 1;
+    }
+}
+
+// Samples below 8 bits are packed from the high bits down; 16-bit ones are big-endian.
+std::vector<png_byte> pngRow(const PngLayout& layout, int y, const PngSampleSource& samples) {
+    const int channels = channelsOf(layout.colourType);
+    const int bits = layout.bitDepth;
+    std::vector<png_byte> row((layout.width * channels * bits + 7) / 8);
+    std::uint16_t pixel[4] = {}; // room for the most channels a pixel has
+    for (int x = 0; x < layout.width; ++x) {
+        samples(x, y, pixel);
+        for (int c = 0; c < channels; ++c) {
+            const int at = (x * channels + c) * bits; // in bits
+            if (bits == 16) {
+                row[at / 8] = static_cast<png_byte>(pixel[c] >> 8);
+                row[at / 8 + 1] = static_cast<png_byte>(pixel[c] & 0xFF);
+            } else {
+                row[at / 8] |= static_cast<png_byte>(pixel[c] << (8 - bits - at % 8));
+            }
+        }
+    }
+    return row;
+}
+
+void setPalette(png_structp png, png_infop info, const std::vector<QRgb>& palette) {
+    std::vector<png_color> colours;
+    std::vector<png_byte> alphas;
+    for (QRgb entry : palette) {
+        colours.push_back({static_cast<png_byte>(qRed(entry)), static_cast<png_byte>(qGreen(entry)),
+                           static_cast<png_byte>(qBlue(entry))});
+        alphas.push_back(static_cast<png_byte>(qAlpha(entry)));
+    }
+    png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
+    while (!alphas.empty() && alphas.back() == 0xFF)
+        alphas.pop_back();
+    if (!alphas.empty())
+        png_set_tRNS(png, info, alphas.data(), static_cast<int>(alphas.size()), nullptr);
+}
+
+void setTransparentColour(png_structp png, png_infop info, const std::vector<std::uint16_t>& c) {
+    png_color_16 colour{};
+    colour.gray = c[0];
+    if (c.size() == 3) {
+        colour.red = c[0];
+        colour.green = c[1];
+        colour.blue = c[2];
+    }
+    png_set_tRNS(png, info, nullptr, 0, &colour);
+}
+
+void appendToBytes(png_structp png, png_bytep data, std::size_t length) {
+    static_cast<QByteArray*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+}
+} // namespace
+
+QByteArray libpngFile(const PngLayout& layout, const PngSampleSource& samples) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    QByteArray bytes;
+    png_set_write_fn(png, &bytes, appendToBytes, nullptr);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(layout.width),
+                 static_cast<png_uint_32>(layout.height), layout.bitDepth, layout.colourType,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (!layout.palette.empty())
+        setPalette(png, info, layout.palette);
+    if (!layout.transparent.empty())
+        setTransparentColour(png, info, layout.transparent);
+    std::vector<std::vector<png_byte>> rows;
+    std::vector<png_bytep> rowPointers;
+    for (int y = 0; y < layout.height; ++y)
+        rows.push_back(pngRow(layout, y, samples));
+    for (auto& row : rows)
+        rowPointers.push_back(row.data());
+    png_write_info(png, info);
+    png_write_image(png, rowPointers.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
+}
+
+QByteArray withFreshChecksums(QByteArray png) {
+    auto bigEndian = [&png](qsizetype at) {
+        std::uint32_t value = 0;
+        for (int i = 0; i < 4; ++i)
+            value = value << 8 | static_cast<std::uint8_t>(png[at + i]);
+        return value;
+    };
+    qsizetype at = 8; // past the signature
+    while (at + 12 <= png.size()) {
+        const std::uint32_t length = bigEndian(at);
+        if (length > static_cast<std::uint64_t>(png.size() - at - 12))
+            break;
+        const std::uint32_t checksum = static_cast<std::uint32_t>(
+            crc32(0, reinterpret_cast<const Bytef*>(png.constData() + at + 4), length + 4));
+        for (int i = 0; i < 4; ++i)
+            png[at + 8 + length + i] = static_cast<char>(checksum >> (24 - 8 * i));
+        at += 12 + length;
+    }
+    return png;
 }

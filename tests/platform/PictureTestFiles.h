@@ -25,3 +25,21 @@ QByteArray bmpFile(const BmpLayout& layout, const std::vector<std::uint8_t>& pix
 using SampleSource = std::function<void(int x, int y, std::uint8_t* samples)>;
 QByteArray libjpegFile(int width, int height, int space, int components, bool adobeMarker,
                        const SampleSource& samples, bool progressive = false);
+
+// A PNG written by libpng itself. Samples are given as the file holds them: per pixel the palette
+// index, grey, grey and alpha, RGB or RGBA, each of up to bitDepth bits.
+struct PngLayout {
+    int width = 0;
+    int height = 0;
+    int colourType = 2; // PNG_COLOR_TYPE_RGB
+    int bitDepth = 8;
+    bool interlaced = false;
+    std::vector<QRgb> palette;              // entries less than opaque go to the tRNS chunk
+    std::vector<std::uint16_t> transparent; // the tRNS colour of a grey (1 value) or RGB file
+};
+using PngSampleSource = std::function<void(int x, int y, std::uint16_t* samples)>;
+QByteArray libpngFile(const PngLayout& layout, const PngSampleSource& samples);
+
+// Gives every chunk of a PNG the checksum of its content, so that a patched file is judged on
+// what was patched rather than on its checksums.
+QByteArray withFreshChecksums(QByteArray png);

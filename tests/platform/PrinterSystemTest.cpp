@@ -1,12 +1,14 @@
 #include "platform/Canvas.h"
-#include "platform/ui/QtPrinterSystem.h"
 #include "platform/UserError.h"
+#include "platform/ui/QtPrinterSystem.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -170,12 +172,16 @@ TEST(QtPrinterSystem, UnwritablePdfPathIsAUserError) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QtPrinterSystem printers;
-    selectPdf(printers).setPdfOutputPath(folder.filePath(QStringLiteral("a file/sheet.pdf")));
+    const QString pdf = folder.filePath(QStringLiteral("a file/sheet.pdf"));
+    selectPdf(printers).setPdfOutputPath(pdf);
     try {
         printers.beginDocument(QStringLiteral("Tilettes"));
         FAIL() << "a document that cannot be written must not begin";
     } catch (const UserError& failure) {
-        EXPECT_TRUE(failure.message().contains(QStringLiteral("Print to PDF"))) << failure.what();
+        // The file is named, with the reason it cannot be made.
+        EXPECT_EQ(failure.message(), QStringLiteral("Cannot create file \"%1\". %2")
+                                         .arg(pdf, QString::fromLocal8Bit(std::strerror(ENOTDIR))))
+            << failure.what();
     }
 }
 

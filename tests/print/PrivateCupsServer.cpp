@@ -165,6 +165,12 @@ QString PrivateCupsServer::addPdfQueue(const QString& queue, const QString& ppdF
     return {};
 }
 
+QString PrivateCupsServer::queueCommand(const QString& program, const QString& queue) {
+    bool ok = false;
+    const QString output = client(program, {QStringLiteral("-h"), address_, queue}, &ok);
+    return ok ? QString() : QStringLiteral("%1 %2 failed: %3").arg(program, queue, output);
+}
+
 bool PrivateCupsServer::idle(const QString& queue) const {
     bool ok = false;
     const QString jobs = client(QStringLiteral("lpstat"),

@@ -24,6 +24,9 @@ class PrivateCupsServer {
     // Adds an enabled queue printing through the cups-pdf backend with the given PPD file;
     // returns what went wrong, or nothing.
     QString addPdfQueue(const QString& queue, const QString& ppdFile);
+    // Runs an administration tool on a queue ("cupsdisable" stops it, "cupsreject" makes it
+    // refuse jobs); returns what went wrong, or nothing.
+    QString queueCommand(const QString& program, const QString& queue);
     // True when the queue holds no job that is still waiting or printing.
     bool idle(const QString& queue) const;
 

@@ -20,9 +20,6 @@ TEST(SetupRanges, ANumberNoControlTakesGoesToTheNearestOneAndTheUserIsTold) {
         {&SetupRecord::textPlace, -3, 0, "Caption edge -3 is not possible; 0 is used."},
         {&SetupRecord::copies, 9, 4, "Copies 9 is not possible; 4 is used."},
         {&SetupRecord::copies, 0, 1, "Copies 0 is not possible; 1 is used."},
-        {&SetupRecord::heightPosition, 0, 50, "Height 0 is not possible; 50 is used."},
-        {&SetupRecord::widthPosition, 501, 500, "Width 501 is not possible; 500 is used."},
-        {&SetupRecord::widthPosition, 500, 500, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.given);
@@ -52,4 +49,25 @@ TEST(SetupRanges, AColourSchemeGoesToTheNearestSchemeOrToNone) {
     EXPECT_EQ(notes, QStringList({"Colour scheme 21 of Tilette 1 is not possible; 20 is used.",
                                   "Colour scheme 60 of Tilette 2 is not possible; 99 is used.",
                                   "Colour scheme -4 of Tilette 3 is not possible; 0 is used."}));
+}
+
+// A size is told as the file gives it, in inches, and its field then shows the size used.
+TEST(SetupRanges, ASizeOutOfRangeIsToldInInchesAndShownAsTheSizeUsed) {
+    SetupRecord record = sampleRecord();
+    record.heightText = QStringLiteral("9999.99");
+    record.heightPosition = 999999;
+    record.widthText = QStringLiteral("0.01");
+    record.widthPosition = 1;
+    QStringList notes;
+    const SetupRecord kept = withinControlRanges(record, notes);
+    EXPECT_EQ(kept.heightPosition, 500);
+    EXPECT_EQ(kept.heightText, QStringLiteral("5.00"));
+    EXPECT_EQ(kept.widthPosition, 50);
+    EXPECT_EQ(kept.widthText, QStringLiteral("0.50"));
+    EXPECT_EQ(notes, QStringList({"Height 9999.99 is not possible; 5.00 is used.",
+                                  "Width 0.01 is not possible; 0.50 is used."}));
+
+    record = sampleRecord(); // 1.75 high, 0.50 wide: both as the file says
+    EXPECT_EQ(withinControlRanges(record, notes), record);
+    EXPECT_EQ(notes.size(), 2);
 }
