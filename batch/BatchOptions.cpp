@@ -52,8 +52,7 @@ ExportFileFormat pictureFormatOf(const QString& path) {
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
         return ExportFileFormat::Jpeg;
     if (suffix == QLatin1String("png"))
-        usageError(
-            QStringLiteral("-o %1: PNG files are not supported yet; use .bmp or .jpg.").arg(path));
+        return ExportFileFormat::Png;
     usageError(QStringLiteral("-o %1: the extension chooses the format: .pdf, .bmp, .jpg, "
                               ".jpeg or .png.")
                    .arg(path));

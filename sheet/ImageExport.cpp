@@ -78,6 +78,9 @@ void writePictureFile(const QString& path, ExportFileFormat format, const Bitmap
     case ExportFileFormat::Jpeg:
         writeJpegFile(path, picture, exportJpegQuality);
         return;
+    case ExportFileFormat::Png:
+        writePngFile(path, picture);
+        return;
     }
 }
 

@@ -77,6 +77,11 @@ TEST_F(TilettesBatch, EachPictureFormatIsWrittenAtItsSize) {
         // E-mail: the sheet at 75 pixels an inch, the tilette at 100.
         {{"-o", "mail.JPEG", "--email"}, "\xFF\xD8\xFF", 600, 787},
         {{"-o", "mail.bmp", "--email"}, "BM", 600, 787},
+        {{"-o", "sheet.png"}, "\x89PNG", sheetWidth, sheetHeight},
+        {{"-o", "one.png", "--tilette", "1", "--email"},
+         "\x89PNG",
+         tiletteWidth / 2,
+         tiletteHeight / 2},
         {{"-o", "one.bmp", "--tilette", "2"}, "BM", tiletteWidth, tiletteHeight},
         {{"-o", "one.jpg", "--tilette", "3", "--email"},
          "\xFF\xD8\xFF",
