@@ -314,11 +314,9 @@ class TForm1 : public QMainWindow {
     QString chosenPictureOf(int slot) const;
     void exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make);
     void leaveColouring();
-    void applySetup(const SetupRecord& record, const QString& setupFolder, QStringList& notes);
+    void applySetup(const SetupRecord& given, const QString& setupFolder, QStringList& notes);
     void applySetupPictures(const SetupRecord& record, const QString& setupFolder,
                             QStringList& notes);
-    static int withinRange(int value, int lowest, int highest, const QString& what,
-                           QStringList& notes);
     std::optional<SlotTilette> renderSlot(const SheetDefinition& definition, int slot);
     void showDrawnTilette(const SheetDefinition& definition, int slot, const SlotTilette& drawn);
     void hideSheetPreview();

@@ -6,6 +6,7 @@
 #include "app/controls/UpDown.h"
 #include "platform/Canvas.h"
 #include "platform/UserError.h"
+#include "sheet/SheetSizing.h"
 #include "sheet/SlotTilette.h"
 #include "tilette/FormatInches.h"
 #include "tilette/PictureFit.h"
@@ -82,13 +83,10 @@ void TForm1::showDrawnTilette(const SheetDefinition& definition, int slotNumber,
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
     hideSheetPreview();
 
-    SheetGrid& grid = state.Grid;
+    const SheetGrid& grid = state.Grid;
     if (const std::optional<TiletteCounts> counts =
-            computeTiletteCounts(state.Metrics, grid.perforationMarginX, grid.perforationMarginY,
-                                 grid.tiletteWidth, grid.tiletteHeight)) {
+            countFittingTilettes(state.Metrics, state.Grid)) {
         TiletteSizeLabel->setText(counts->sizeText);
-        grid.tilettesDown = counts->tilettesDown;
-        grid.tilettesAcross = counts->tilettesAcross;
         DownLabel->setText(counts->countText);
     }
     state.PreviewRect = previewRectFor(slotNumber <= 1, drawn.pictureWidth, drawn.pictureHeight,

@@ -4,8 +4,8 @@
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
+#include "sheet/SheetSizing.h"
 #include "tilette/FormatInches.h"
-#include "tilette/TiletteGeometry.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -16,17 +16,12 @@ void TForm1::RefreshPrinterMetrics() {
 }
 
 void TForm1::NumberOfImagesWideRadioGroupClick() {
-    const GeometrySettings settings =
-        geometrySettingsOf(sheetDefinition(), state.Grid, state.ImageSlots[1]);
+    const SheetDefinition definition = sheetDefinition();
     if (const std::optional<TiletteGeometry> geometry =
-            computeTiletteGeometry(state.Metrics, settings)) {
+            sheetTiletteGeometry(state.Metrics, definition, state.ImageSlots[1])) {
         WidthUpDown->setPosition(geometry->widthPosition);
         HeightUpDown->setPosition(geometry->heightPosition);
-        SheetGrid& grid = state.Grid;
-        grid.tiletteWidth = geometry->tiletteWidth;
-        grid.tiletteHeight = geometry->tiletteHeight;
-        grid.tilettesAcross = geometry->tilettesAcross;
-        grid.tilettesDown = geometry->tilettesDown;
+        state.Grid = gridOf(*geometry, definition.border);
         WidthEdit->setText(geometry->widthText);
         HeightEdit->setText(geometry->heightText);
         state.TiletteRect = {0, 0, state.Grid.tiletteWidth, state.Grid.tiletteHeight};

@@ -4,13 +4,11 @@
 #include "app/WindowTexts.h"
 #include "app/controls/PageControl.h"
 #include "app/controls/UpDown.h"
-#include "platform/Canvas.h"
 #include "platform/PictureFile.h"
 #include "platform/PrinterSystem.h"
 #include "platform/UserError.h"
 #include "platform/ui/BusyCursor.h"
-#include "prt/BandedPrinting.h"
-#include "sheet/PrintPerforations.h"
+#include "sheet/PrintSheetPage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,27 +54,8 @@ void TForm1::PrintSheet() {
     writeBitmapFile(QDir(state.DataFolder).filePath(QStringLiteral("~~page.bmp")),
                     state.SheetBitmap);
     printers_.setCopies(CopiesUpDown->position());
-    {
-        // A job dropped by an error is aborted, so nothing half-drawn goes out.
-        const std::unique_ptr<PrintJob> job = printers_.beginDocument(texts::windowTitle);
-        {
-            Canvas page(job->page());
-            PrintBitmapBanded(page, state.SheetBitmap, metrics.PixelsPerInchX,
-                              metrics.PixelsPerInchY, metrics.PageHeight);
-            const SheetDefinition definition = sheetDefinition();
-            if (definition.border == BorderType::Perforations) {
-                SheetLayout layout;
-                static_cast<SheetGrid&>(layout) = state.Grid;
-                layout.pageType = definition.pageType;
-                // The dots go where the tilettes were printed: the sheet is centred down the page.
-                page.painter().translate(0, printedTop(state.SheetBitmap.height(),
-                                                       metrics.PixelsPerInchY, metrics.PageHeight));
-                PrintPerforations(page, metrics.PixelsPerInchX, metrics.PixelsPerInchY, layout,
-                                  definition.borderColour);
-            }
-        }
-        job->finish();
-    }
+    printSheetPage(printers_, texts::windowTitle, state.SheetBitmap, metrics, sheetDefinition(),
+                   state.Grid);
     state.SheetBitmap = Bitmap(state.SheetBitmap.width(), state.SheetBitmap.height());
     if (pdfFile)
         dialogs_.message(QStringLiteral("The sheet was printed to \"%1\".")

@@ -7,49 +7,15 @@
 #include "platform/UserError.h"
 #include "platform/ui/BusyCursor.h"
 #include "setup/SetupFile.h"
+#include "setup/SetupPictures.h"
+#include "setup/SetupRanges.h"
 #include "setup/SetupWriter.h"
 #include "sheet/SlotPicture.h"
-#include "tilette/FormatInches.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QScopeGuard>
-#include <algorithm>
-
-namespace {
-// Colour schemes are 0 to 20, or 99 for none; anything else goes to the nearest of those.
-int nearestColorScheme(int scheme) {
-    if (scheme == 99 || (scheme >= 0 && scheme <= 20))
-        return scheme;
-    if (scheme < 0)
-        return 0;
-    return scheme - 20 < 99 - scheme ? 20 : 99;
-}
-
-// A size is told in the inches the file and its field show; one out of range shows the size used.
-void applySize(QLineEdit* edit, UpDown* upDown, const QString& text, int position,
-               const QString& what, QStringList& notes) {
-    const int kept = std::clamp(position, 50, 500);
-    edit->setText(kept == position ? text : FormatInches(kept));
-    upDown->setPosition(kept);
-    if (kept != position)
-        notes << QStringLiteral("%1 %2 is not possible; %3 is used.")
-                     .arg(what, text, FormatInches(kept));
-}
-
-// Setup files travel between machines: a picture named by a path of another system is looked
-// for by its name beside the setup file.
-QString findPicture(const QString& named, const QString& setupFolder) {
-    if (named.isEmpty() || QFileInfo(named).isFile())
-        return named;
-    QString name = named;
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString besideSetup = QDir(setupFolder).filePath(QFileInfo(name).fileName());
-    return QFileInfo(besideSetup).isFile() ? besideSetup : named;
-}
-} // namespace
 
 void TForm1::SaveAsItemClick() {
     const std::optional<QString> path = dialogs_.saveFile(SaveDialog);
@@ -97,39 +63,25 @@ void TForm1::openSetupFile(const QString& path) {
                          notes.join(QLatin1Char('\n')));
 }
 
-// A value outside a control's range goes to the nearest one the control has, and the user is
-// told which.
-int TForm1::withinRange(int value, int lowest, int highest, const QString& what,
-                        QStringList& notes) {
-    const int kept = std::clamp(value, lowest, highest);
-    if (kept != value)
-        notes
-            << QStringLiteral("%1 %2 is not possible; %3 is used.").arg(what).arg(value).arg(kept);
-    return kept;
-}
-
 // Replays a setup on the controls in file order: a control given another value runs its change
-// handler as a user's change would, one given its own value runs nothing.
-void TForm1::applySetup(const SetupRecord& record, const QString& setupFolder, QStringList& notes) {
-    NumberOfImagesWideRadioGroup->setItemIndex(
-        withinRange(record.numberWide, 0, 6, QStringLiteral("Across choice"), notes));
-    BorderRadioGroup->setItemIndex(
-        withinRange(record.borderType, 0, 5, QStringLiteral("Border type"), notes));
+// handler as a user's change would, one given its own value runs nothing. Numbers no control
+// can take have first been moved to the nearest it can, and the user is told which.
+void TForm1::applySetup(const SetupRecord& given, const QString& setupFolder, QStringList& notes) {
+    const SetupRecord record = withinControlRanges(given, notes);
+    NumberOfImagesWideRadioGroup->setItemIndex(record.numberWide);
+    BorderRadioGroup->setItemIndex(record.borderType);
     BorderColorDialog.Color = record.borderColour;
     BackgroundColorDialog.Color = record.backgroundColour;
-    TypeOfPageRadioGroup->setItemIndex(
-        withinRange(record.sheetType, 0, pageTypeCount - 1, QStringLiteral("Page type"), notes));
+    TypeOfPageRadioGroup->setItemIndex(record.sheetType);
     ValueEdit->setText(record.valueText);
     ValueFontDialog.Font = record.valueFont;
-    ValueRadioGroup->setItemIndex(
-        withinRange(record.valuePlace, 0, 3, QStringLiteral("Value corner"), notes));
+    ValueRadioGroup->setItemIndex(record.valuePlace);
     TextEdit->setText(record.captionText);
     TextFontDialog.Font = record.captionFont;
-    EdgeRadioGroup->setItemIndex(
-        withinRange(record.textPlace, 0, 3, QStringLiteral("Caption edge"), notes));
+    EdgeRadioGroup->setItemIndex(record.textPlace);
     applySetupPictures(record, setupFolder, notes);
 
-    CopiesUpDown->setPosition(withinRange(record.copies, 1, 4, QStringLiteral("Copies"), notes));
+    CopiesUpDown->setPosition(record.copies);
     const QStringList printerNames = printers_.printerNames();
     if (record.printerIndex >= 0 && record.printerIndex < printerNames.size())
         printers_.select(record.printerIndex);
@@ -143,10 +95,10 @@ void TForm1::applySetup(const SetupRecord& record, const QString& setupFolder, Q
         BlankCheckBox->setChecked(*record.blankSheet);
     if (record.sizeTilettes)
         SizeTilettesCheckBox->setChecked(*record.sizeTilettes);
-    applySize(HeightEdit, HeightUpDown, record.heightText, record.heightPosition,
-              QStringLiteral("Height"), notes);
-    applySize(WidthEdit, WidthUpDown, record.widthText, record.widthPosition,
-              QStringLiteral("Width"), notes);
+    HeightEdit->setText(record.heightText);
+    HeightUpDown->setPosition(record.heightPosition);
+    WidthEdit->setText(record.widthText);
+    WidthUpDown->setPosition(record.widthPosition);
     if (record.keepRatio)
         RatioCheckBox->setChecked(*record.keepRatio);
     if (record.extension) {
@@ -154,13 +106,7 @@ void TForm1::applySetup(const SetupRecord& record, const QString& setupFolder, Q
             const SlotSave& saved = (*record.extension)[static_cast<size_t>(slot - 1)];
             ImageSlot& entry = state.ImageSlots[static_cast<size_t>(slot)];
             entry.SaveName = saved.saveName;
-            entry.ColorScheme = nearestColorScheme(saved.colorScheme);
-            if (entry.ColorScheme != saved.colorScheme)
-                notes << QStringLiteral("Colour scheme %1 of Tilette %2 is not possible; %3 is "
-                                        "used.")
-                             .arg(saved.colorScheme)
-                             .arg(slot)
-                             .arg(entry.ColorScheme);
+            entry.ColorScheme = saved.colorScheme;
         }
     }
     SizeTilettesCheckBoxClick();
@@ -171,13 +117,11 @@ void TForm1::applySetup(const SetupRecord& record, const QString& setupFolder, Q
 void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupFolder,
                                 QStringList& notes) {
     // The pictures are decoded side by side first; each slot then takes its own as it loads.
-    std::array<QString, setupSlotCount> found;
+    const std::array<QString, setupSlotCount> found = findPictures(record, setupFolder);
     std::vector<PictureCache::Request> squares;
-    for (size_t index = 0; index < found.size(); ++index) {
-        found[index] = findPicture(record.pictures[index], setupFolder);
-        if (!found[index].isEmpty())
-            squares.push_back({found[index], slotSquareSize, slotSquareSize});
-    }
+    for (const QString& path : found)
+        if (!path.isEmpty())
+            squares.push_back({path, slotSquareSize, slotSquareSize});
     state.Pictures.prefetch(squares);
 
     state.ReloadMode = QStringLiteral("yes");

@@ -7,6 +7,7 @@
 #include "platform/ui/BusyCursor.h"
 #include "sheet/ComposeSheet.h"
 #include "sheet/SheetPreview.h"
+#include "sheet/SheetSizing.h"
 
 #include <QScopeGuard>
 
@@ -34,11 +35,9 @@ bool TForm1::PrintPreview() {
         return false;
     }
     const SheetDefinition definition = sheetDefinition();
-    SheetLayout layout;
-    static_cast<SheetGrid&>(layout) = state.Grid;
-    layout.pageType = definition.pageType;
     SheetComposition composition =
-        composeSheet(definition, state.ImageSlots, layout, sheetWidth, sheetHeight, state.Printing);
+        composeSheet(definition, state.ImageSlots, layoutOf(state.Grid, definition.pageType),
+                     sheetWidth, sheetHeight, state.Printing);
     state.SheetBitmap = std::move(composition.sheet);
     if (!composition.composed) {
         if (!composition.message.isEmpty())

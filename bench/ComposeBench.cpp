@@ -4,6 +4,7 @@
 #include "BenchSupport.h"
 #include "platform/PictureFile.h"
 #include "sheet/ComposeSheet.h"
+#include "sheet/SheetSizing.h"
 #include "sheet/SlotPicture.h"
 #include "sheet/SlotTilette.h"
 
@@ -47,16 +48,10 @@ int main(int argc, char** argv) {
         entry.Ratio = loaded.ratio;
     }
     const PrinterMetrics metrics = letterAt600();
-    SheetLayout layout;
-    layout.pageType = definition.pageType;
-    const auto geometry =
-        computeTiletteGeometry(metrics, geometrySettingsOf(definition, layout, table[1]));
-    if (!geometry)
+    const std::optional<SheetGrid> grid = sheetGridFor(metrics, definition, table[1]);
+    if (!grid)
         return 1;
-    layout.tiletteWidth = geometry->tiletteWidth;
-    layout.tiletteHeight = geometry->tiletteHeight;
-    layout.tilettesAcross = geometry->tilettesAcross;
-    layout.tilettesDown = geometry->tilettesDown;
+    const SheetLayout layout = layoutOf(*grid, definition.pageType);
 
     // What the window does for a sheet: decode the pictures side by side, draw every slot's
     // tilette,

@@ -70,10 +70,20 @@ Bitmap exportPicture(ExportKind kind, const Bitmap& source) {
     return reduced;
 }
 
-void writeExportFile(const QString& path, ExportKind kind, const Bitmap& source) {
-    const Bitmap picture = exportPicture(kind, source);
-    if (exportFileFormat(kind) == ExportFileFormat::WindowsBitmap)
+void writePictureFile(const QString& path, ExportFileFormat format, const Bitmap& picture) {
+    switch (format) {
+    case ExportFileFormat::WindowsBitmap:
         writeBitmapFile(path, picture);
-    else
+        return;
+    case ExportFileFormat::Jpeg:
         writeJpegFile(path, picture, exportJpegQuality);
+        return;
+    case ExportFileFormat::Png:
+        writePngFile(path, picture);
+        return;
+    }
+}
+
+void writeExportFile(const QString& path, ExportKind kind, const Bitmap& source) {
+    writePictureFile(path, exportFileFormat(kind), exportPicture(kind, source));
 }

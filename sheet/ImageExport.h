@@ -15,7 +15,8 @@ enum class ExportKind {
     TiletteForEmail,
 };
 
-enum class ExportFileFormat { WindowsBitmap, Jpeg };
+// The window exports bitmap and JPEG files; the batch program also writes PNG.
+enum class ExportFileFormat { WindowsBitmap, Jpeg, Png };
 
 // What the save dialog says and offers for one kind, and what the user is told on a cancel.
 struct ExportDialogTexts {
@@ -40,6 +41,10 @@ constexpr int exportJpegQuality = 100;
 // e-mail the sheet goes to 75 pixels an inch (W × 75 div 200 by H × 75 div 200) and the tilette
 // to 100 (W div 2 by H div 2), stretched into a new true-colour bitmap without smoothing.
 Bitmap exportPicture(ExportKind kind, const Bitmap& source);
+
+// Writes a picture as it is: a bitmap file, a JPEG at the export quality, or a PNG. Throws
+// UserError when the file cannot be written; an existing file is then left as it was.
+void writePictureFile(const QString& path, ExportFileFormat format, const Bitmap& picture);
 
 // Writes exportPicture(kind, source) to path in the kind's format, whatever the name's
 // extension. Throws UserError when the file cannot be written; an existing file is then left

@@ -5,6 +5,8 @@
 #include "platform/ui/QtPrinterSystem.h"
 #include "print/PdfPages.h"
 #include "print/PrivateCupsServer.h"
+#include "setup/SetupFile.h"
+#include "setup/SetupWriter.h"
 #include "sheet/PrintPerforations.h"
 #include "support/ScriptedDialogs.h"
 
@@ -12,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -348,4 +351,64 @@ TEST_F(PrintedPageTest, ThePdfPrinterPrintsTheTilettesAtTheirTrueSize) {
     // Past the printer's unprintable margin, where the sheet begins.
     EXPECT_NEAR(across.first, placed.sheetX(grid.perforationMarginX + inTilette.left()), 2.0);
     EXPECT_NEAR(across.second - across.first, inTilette.width() * dpi / tiletteUnitsPerInch, 2);
+}
+
+// tilettes-batch prints on a queue of the system by name, as the window does: one page with the
+// tilettes on it.
+TEST_F(PrintedPageTest, ThroughARealCupsQueueTheBatchProgramPrintsTheSheet) {
+    PrivateCupsServer server(cupsAddress);
+    const QString started = server.start();
+    ASSERT_TRUE(started.isEmpty()) << started.toStdString();
+    const QString added = server.addPdfQueue(queueName, cupsPdfPpd);
+    ASSERT_TRUE(added.isEmpty()) << added.toStdString();
+    SheetDefinition definition;
+    definition.border = BorderType::None;
+    SlotTable table;
+    table[1].FileName = picture;
+    const QString setup = folder.filePath(QStringLiteral("sheet.agt"));
+    saveSetupFile(setup,
+                  setupFileText(setupRecordOf(definition, table, 0, PageOrientation::Portrait)));
+
+    // The print client of the program finds the private server as this one does.
+    const auto batch = [](const QStringList& arguments) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TILETTES_BATCH), arguments);
+        process.waitForFinished(60000);
+        return std::pair{process.exitCode(),
+                         QString::fromLocal8Bit(process.readAllStandardOutput() +
+                                                process.readAllStandardError())};
+    };
+    const auto [listed, printers] = batch({QStringLiteral("--list-printers")});
+    EXPECT_EQ(listed, 0);
+    EXPECT_TRUE(printers.split(QLatin1Char('\n')).contains(queueName)) << printers.toStdString();
+
+    const QString outputFolder = cupsPdfOutputFolder();
+    const bool folderWasThere = QFileInfo::exists(outputFolder);
+    const PdfListing before = listPdfs(outputFolder);
+    QString pdf;
+    const auto tidy = qScopeGuard([&] {
+        if (!pdf.isEmpty())
+            QFile::remove(pdf);
+        if (!folderWasThere)
+            QDir().rmdir(outputFolder);
+    });
+    const auto [status, said] = batch({setup, QStringLiteral("--printer"), queueName});
+    ASSERT_EQ(status, 0) << said.toStdString();
+    pdf = awaitNewPdf(server, outputFolder, before);
+    ASSERT_FALSE(pdf.isEmpty()) << "cups-pdf wrote nothing within 60 s. The server's log:\n"
+                                << server.errorLog().right(6000).toStdString();
+    const PdfFacts facts = readPdfFacts(pdf);
+    ASSERT_TRUE(facts.problem.isEmpty()) << facts.problem.toStdString();
+    EXPECT_EQ(facts.pages, 1);
+    const QImage page = rasterisePage(pdf, 50);
+    ASSERT_FALSE(page.isNull());
+    // The tilettes cover most of the page: along a row a third of the way down, the picture's
+    // colour runs from near the left margin to near the right.
+    const auto run = pictureRun(page, true, page.height() / 3, 0, page.width());
+    EXPECT_LT(run.first, page.width() / 8);
+    EXPECT_GT(run.second, page.width() * 7 / 8);
 }

@@ -1,0 +1,25 @@
+#include "setup/SetupPictures.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString besideSetup(const QString& named, const QString& setupFolder) {
+    QString name = named;
+    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir(setupFolder).filePath(QFileInfo(name).fileName());
+}
+
+QString findPicture(const QString& named, const QString& setupFolder) {
+    if (named.isEmpty() || QFileInfo(named).isFile())
+        return named;
+    const QString beside = besideSetup(named, setupFolder);
+    return QFileInfo(beside).isFile() ? beside : named;
+}
+
+std::array<QString, setupSlotCount> findPictures(const SetupRecord& record,
+                                                 const QString& setupFolder) {
+    std::array<QString, setupSlotCount> found;
+    for (size_t index = 0; index < found.size(); ++index)
+        found[index] = findPicture(record.pictures[index], setupFolder);
+    return found;
+}
