@@ -10,8 +10,12 @@ QString besideSetup(const QString& named, const QString& setupFolder) {
 }
 
 QString findPicture(const QString& named, const QString& setupFolder) {
-    if (named.isEmpty() || QFileInfo(named).isFile())
+    if (named.isEmpty())
         return named;
+    // A relative name belongs to the setup's folder, wherever the program was started from.
+    const QString asNamed = QDir(setupFolder).filePath(named);
+    if (QFileInfo(asNamed).isFile())
+        return asNamed;
     const QString beside = besideSetup(named, setupFolder);
     return QFileInfo(beside).isFile() ? beside : named;
 }

@@ -9,7 +9,8 @@
 // for by its file name in the setup file's folder.
 QString besideSetup(const QString& named, const QString& setupFolder);
 
-// The file a setup's picture name stands for: the name itself when it is a file, else the file
+// The file a setup's picture name stands for: the name itself when it is a file (a relative
+// name taken from the setup's folder, not the working folder), else the file
 // of that name beside the setup when there is one, else the name as it was (empty stays empty),
 // so that reading it reports the name the setup gave.
 QString findPicture(const QString& named, const QString& setupFolder);

@@ -5,7 +5,10 @@
 #include "app/controls/UpDown.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 namespace {
 constexpr Colour first = 0x3366CC;
@@ -140,6 +143,19 @@ TEST_F(SetupCommandsTest, ABrokenFileChangesNothingAndSaysWhere) {
 TEST_F(SetupCommandsTest, APictureNamedByAnotherSystemsPathIsFoundBesideTheSetup) {
     save();
     changeLine(19, "\"C:\\Users\\Ann\\Pictures\\two.bmp\" Tilette2");
+    form->run([this] { form->DeleteImage(2); });
+    open();
+    EXPECT_EQ(form->state.ImageSlots[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
+    EXPECT_EQ(form->slotImages[2]->picture().pixel(50, 50), second);
+
+    // A relative name is the setup folder's, even where the program's working folder holds a
+    // picture of that name.
+    QTemporaryDir elsewhere;
+    writeBitmapFile(elsewhere.filePath(QStringLiteral("two.bmp")), Bitmap(40, 40, colours::red));
+    const QString started = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    const auto back = qScopeGuard([&started] { QDir::setCurrent(started); });
+    changeLine(19, "\"two.bmp\" Tilette2");
     form->run([this] { form->DeleteImage(2); });
     open();
     EXPECT_EQ(form->state.ImageSlots[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
