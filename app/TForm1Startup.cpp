@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 QString dataFolderPath() {
@@ -31,8 +34,11 @@ void TForm1::FormCreate() {
     state.Grid.perforationMarginX = 0;
     state.Grid.perforationMarginY = 0;
     state.DataFolder = dataFolderPath();
-    if (!QDir().mkpath(state.DataFolder))
-        dialogs_.error(QStringLiteral("Unable to create directory \"%1\".").arg(state.DataFolder));
+    std::error_code failure;
+    std::filesystem::create_directories(QFile::encodeName(state.DataFolder).toStdString(), failure);
+    if (failure)
+        dialogs_.error(QStringLiteral("Unable to create directory \"%1\". %2")
+                           .arg(state.DataFolder, QString::fromLocal8Bit(failure.message())));
     for (ImageSlot& slot : state.ImageSlots)
         slot = ImageSlot{};
     state.CurrentTilette = Bitmap();

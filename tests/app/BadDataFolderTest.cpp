@@ -42,6 +42,10 @@ QString dataFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
+QString reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 QStringList errorsOf(const ScriptedDialogs& dialogs) {
     QStringList errors;
     for (const ShownDialog& shown : dialogs.shown())
@@ -56,14 +60,16 @@ class BadDataFolderTest : public testing::Test {
   public:
     // Starts the window with the data home given, loads a picture, exports the sheet and prints;
     // checks that each went as a window without its data folder should.
-    void startExportAndPrint(const QString& dataHome, bool toldAtStart,
+    // An empty startReason: start-up has nothing to tell.
+    void startExportAndPrint(const QString& dataHome, const QString& startReason,
                              const QString& printReason) {
         const DataHome home(dataHome);
         const QString expectedFolder = dataFolder();
         const QStringList startErrors =
-            toldAtStart ? QStringList{QStringLiteral("Unable to create directory \"%1\".")
-                                          .arg(expectedFolder)}
-                        : QStringList{};
+            startReason.isEmpty()
+                ? QStringList{}
+                : QStringList{QStringLiteral("Unable to create directory \"%1\". %2")
+                                  .arg(expectedFolder, startReason)};
         ScriptedDialogs dialogs;
         FakePrinterSystem printers;
         TForm1 form(dialogs, printers);
@@ -102,8 +108,7 @@ class BadDataFolderTest : public testing::Test {
 TEST_F(BadDataFolderTest, UnderAFile) {
     const QString file = work.filePath(QStringLiteral("a file"));
     ASSERT_TRUE(traps::writeBytes(file, "not a folder"));
-    startExportAndPrint(file + QStringLiteral("/share"), true,
-                        QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+    startExportAndPrint(file + QStringLiteral("/share"), reason(ENOTDIR), reason(ENOTDIR));
 }
 
 TEST_F(BadDataFolderTest, AFileInItsPlace) {
@@ -111,7 +116,7 @@ TEST_F(BadDataFolderTest, AFileInItsPlace) {
     const QString folder = dataFolderUnder(home);
     ASSERT_TRUE(QDir().mkpath(QFileInfo(folder).absolutePath()));
     ASSERT_TRUE(traps::writeBytes(folder, "a file where the folder should be"));
-    startExportAndPrint(home, true, QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+    startExportAndPrint(home, reason(ENOTDIR), reason(ENOTDIR));
     EXPECT_EQ(traps::contentOf(folder), QByteArray("a file where the folder should be"));
 }
 
@@ -124,7 +129,7 @@ TEST_F(BadDataFolderTest, OnAReadOnlyDisk) {
     if (!refused.isEmpty())
         GTEST_SKIP() << refused.toStdString();
     // The folder is there, so start-up has nothing to tell; the first print has.
-    startExportAndPrint(disk.path(), false, QString::fromLocal8Bit(std::strerror(EROFS)));
+    startExportAndPrint(disk.path(), QString(), reason(EROFS));
 }
 
 TEST_F(BadDataFolderTest, NotYetMadeOnAReadOnlyDisk) {
@@ -134,5 +139,5 @@ TEST_F(BadDataFolderTest, NotYetMadeOnAReadOnlyDisk) {
     const QString refused = disk.makeReadOnly();
     if (!refused.isEmpty())
         GTEST_SKIP() << refused.toStdString();
-    startExportAndPrint(disk.path(), true, QString::fromLocal8Bit(std::strerror(ENOENT)));
+    startExportAndPrint(disk.path(), reason(EROFS), reason(ENOENT));
 }
