@@ -42,6 +42,9 @@ SetupRecord withinControlRanges(SetupRecord record, QStringList& notes) {
     keepWithin(record.valuePlace, 0, 3, QStringLiteral("Value corner"), notes);
     keepWithin(record.textPlace, 0, 3, QStringLiteral("Caption edge"), notes);
     keepWithin(record.copies, 1, 4, QStringLiteral("Copies"), notes);
+    // Past a thousand points a letter outgrows any sheet; below one there is nothing to draw.
+    keepWithin(record.valueFont.points, 1, 1000, QStringLiteral("Value font size"), notes);
+    keepWithin(record.captionFont.points, 1, 1000, QStringLiteral("Caption font size"), notes);
     keepSizeWithin(record.heightPosition, record.heightText, QStringLiteral("Height"), notes);
     keepSizeWithin(record.widthPosition, record.widthText, QStringLiteral("Width"), notes);
     if (record.extension) {

@@ -196,7 +196,7 @@ TEST_F(BadSetupTest, FilesThatAreNoSetupAreRefused) {
 }
 
 // A value no control can take goes to the nearest one that it can, the user is told which, and
-// the rest of the file applies. Values without a range (font sizes, colours, faces) are taken as
+// the rest of the file applies. Values without a range (colours, faces) are taken as
 // the file gives them and must draw.
 TEST_F(BadSetupTest, ValuesOutOfRangeAreBroughtWithinRangeAndTold) {
     struct Row {
@@ -237,16 +237,16 @@ TEST_F(BadSetupTest, ValuesOutOfRangeAreBroughtWithinRangeAndTold) {
          [](const TForm1& f) { return f.state.ImageSlots[1].ColorScheme == 20; }},
         {8,
          "2147483647 ValueFontSize",
-         {},
-         [](const TForm1& f) { return f.ValueFontDialog.Font.points == 2147483647; }},
+         "Value font size 2147483647 is not possible; 1000 is used.",
+         [](const TForm1& f) { return f.ValueFontDialog.Font.points == 1000; }},
         {8,
          "0 ValueFontSize",
-         {},
-         [](const TForm1& f) { return f.ValueFontDialog.Font.points == 0; }},
+         "Value font size 0 is not possible; 1 is used.",
+         [](const TForm1& f) { return f.ValueFontDialog.Font.points == 1; }},
         {14,
          "-35 TextFontSize",
-         {},
-         [](const TForm1& f) { return f.TextFontDialog.Font.points == -35; }},
+         "Caption font size -35 is not possible; 1 is used.",
+         [](const TForm1& f) { return f.TextFontDialog.Font.points == 1; }},
         {3,
          "-1 BorderColor",
          {},
