@@ -15,15 +15,12 @@
 #include <sys/resource.h>
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffScreen();
     QGuiApplication application(argc, argv);
 
     QTemporaryDir folder;
-    QStringList named;
-    for (int arg = 1; arg < argc; ++arg)
-        named << QString::fromLocal8Bit(argv[arg]);
-    const QStringList paths = benchPictures(named, LastUserSlot, folder);
+    const QStringList paths =
+        benchPictures(namedOnCommandLine(argc, argv), LastUserSlot, folder);
 
     SheetDefinition definition;
     definition.pageType = PageType::BlockOf9;

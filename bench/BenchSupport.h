@@ -3,11 +3,27 @@
 #include "platform/Bitmap.h"
 #include "platform/PictureFile.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+
+// Benches need no screen: Qt draws off screen unless told otherwise. Call before the
+// application object is made.
+inline void drawOffScreen() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The picture files named on a bench's command line.
+inline QStringList namedOnCommandLine(int argc, char** argv) {
+    QStringList named;
+    for (int arg = 1; arg < argc; ++arg)
+        named << QString::fromLocal8Bit(argv[arg]);
+    return named;
+}
 
 // A photo-sized picture with detail everywhere, so that it encodes and decodes like a photo;
 // tint makes each one different.

@@ -7,6 +7,7 @@
 #include "sheet/SheetSizing.h"
 #include "sheet/SlotPicture.h"
 #include "sheet/SlotTilette.h"
+#include "support/LetterPrinter.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -14,27 +15,14 @@
 #include <cstdio>
 #include <functional>
 
-namespace {
-PrinterMetrics letterAt600() {
-    PrinterMetrics metrics;
-    metrics.PageWidth = 4800; // 8 x 10.5 inches printable
-    metrics.PageHeight = 6300;
-    metrics.PixelsPerInchX = 600;
-    metrics.PixelsPerInchY = 600;
-    return metrics;
-}
-} // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffScreen();
     QGuiApplication application(argc, argv);
 
     QTemporaryDir folder;
-    QStringList named;
-    for (int arg = 1; arg < argc; ++arg)
-        named << QString::fromLocal8Bit(argv[arg]);
-    const QStringList paths = benchPictures(named, LastUserSlot, folder);
+    const QStringList paths =
+        benchPictures(namedOnCommandLine(argc, argv), LastUserSlot, folder);
 
     SheetDefinition definition;
     definition.pageType = PageType::BlockOf9;
@@ -47,7 +35,7 @@ int main(int argc, char** argv) {
         entry.Height = loaded.height;
         entry.Ratio = loaded.ratio;
     }
-    const PrinterMetrics metrics = letterAt600();
+    const PrinterMetrics metrics = letterPrinter();
     const std::optional<SheetGrid> grid = sheetGridFor(metrics, definition, table[1]);
     if (!grid)
         return 1;

@@ -37,8 +37,7 @@ void report(const char* what, const std::vector<double>& sorted) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffScreen();
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;

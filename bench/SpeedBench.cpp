@@ -40,8 +40,7 @@ long peakMegabytes() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawOffScreen();
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
     QStringList arguments = application.arguments().mid(1);

@@ -149,21 +149,43 @@ PdfListing listPdfs(const QString& folder) {
     return listing;
 }
 
-// The PDF cups-pdf has written since the listing was taken, once the queue is done. Our
-// server numbers its jobs from 1 every time, so a file left by an earlier run may be written
+// Watches cups-pdf's output folder from its making to its end: the PDF written meanwhile is
+// found once the queue is done, and removed again with the folder if that was not there before.
+// Our server numbers its jobs from 1 every time, so a file left by an earlier run may be written
 // over rather than added.
-QString awaitNewPdf(const PrivateCupsServer& server, const QString& outputFolder,
-                    const PdfListing& before) {
-    const QDeadlineTimer deadline(60000);
-    while (!deadline.hasExpired()) {
-        if (server.idle(queueName))
-            for (const auto& [name, written] : listPdfs(outputFolder))
-                if (!before.contains(name) || before.at(name) != written)
-                    return QDir(outputFolder).filePath(name);
-        QTest::qWait(250);
+class CupsPdfOutput {
+  public:
+    CupsPdfOutput() : folderWasThere_(QFileInfo::exists(folder_)), before_(listPdfs(folder_)) {}
+    ~CupsPdfOutput() {
+        if (!pdf_.isEmpty())
+            QFile::remove(pdf_);
+        if (!folderWasThere_)
+            QDir().rmdir(folder_);
     }
-    return {};
-}
+    CupsPdfOutput(const CupsPdfOutput&) = delete;
+    CupsPdfOutput& operator=(const CupsPdfOutput&) = delete;
+
+    QString folder() const { return folder_; }
+
+    // The new PDF, or an empty name after a minute without one.
+    QString await(const PrivateCupsServer& server) {
+        const QDeadlineTimer deadline(60000);
+        while (!deadline.hasExpired()) {
+            if (server.idle(queueName))
+                for (const auto& [name, written] : listPdfs(folder_))
+                    if (!before_.contains(name) || before_.at(name) != written)
+                        return pdf_ = QDir(folder_).filePath(name);
+            QTest::qWait(250);
+        }
+        return {};
+    }
+
+  private:
+    const QString folder_ = cupsPdfOutputFolder();
+    const bool folderWasThere_;
+    const PdfListing before_;
+    QString pdf_;
+};
 
 // The page size the queue gives a job that names none, from the queue's own PPD.
 QSizeF queueDefaultPaperPoints(const QString& ppdFile) {
@@ -208,20 +230,11 @@ TEST_F(PrintedPageTest, ThroughARealCupsQueueTheTilettesAndDotsLandWhereTheRules
     auto form = windowWithPicture(printers);
     form->BorderRadioGroup->setItemIndex(3); // Perforations
 
-    const QString outputFolder = cupsPdfOutputFolder();
-    const bool folderWasThere = QFileInfo::exists(outputFolder);
-    const PdfListing before = listPdfs(outputFolder);
-    QString pdf;
-    const auto tidy = qScopeGuard([&] {
-        if (!pdf.isEmpty())
-            QFile::remove(pdf);
-        if (!folderWasThere)
-            QDir().rmdir(outputFolder);
-    });
+    CupsPdfOutput output;
     form->run(&TForm1::PrintButtonClick);
     ASSERT_EQ(errorsShown().toStdString(), "");
-    pdf = awaitNewPdf(server, outputFolder, before);
-    ASSERT_FALSE(pdf.isEmpty()) << "No PDF came out in " << outputFolder.toStdString()
+    const QString pdf = output.await(server);
+    ASSERT_FALSE(pdf.isEmpty()) << "No PDF came out in " << output.folder().toStdString()
                                 << " within 60 s. The server's log:\n"
                                 << server.errorLog().right(6000).toStdString();
 
@@ -386,19 +399,10 @@ TEST_F(PrintedPageTest, ThroughARealCupsQueueTheBatchProgramPrintsTheSheet) {
     EXPECT_EQ(listed, 0);
     EXPECT_TRUE(printers.split(QLatin1Char('\n')).contains(queueName)) << printers.toStdString();
 
-    const QString outputFolder = cupsPdfOutputFolder();
-    const bool folderWasThere = QFileInfo::exists(outputFolder);
-    const PdfListing before = listPdfs(outputFolder);
-    QString pdf;
-    const auto tidy = qScopeGuard([&] {
-        if (!pdf.isEmpty())
-            QFile::remove(pdf);
-        if (!folderWasThere)
-            QDir().rmdir(outputFolder);
-    });
+    CupsPdfOutput output;
     const auto [status, said] = batch({setup, QStringLiteral("--printer"), queueName});
     ASSERT_EQ(status, 0) << said.toStdString();
-    pdf = awaitNewPdf(server, outputFolder, before);
+    const QString pdf = output.await(server);
     ASSERT_FALSE(pdf.isEmpty()) << "cups-pdf wrote nothing within 60 s. The server's log:\n"
                                 << server.errorLog().right(6000).toStdString();
     const PdfFacts facts = readPdfFacts(pdf);

@@ -1,18 +1,9 @@
 #include "sheet/SheetSizing.h"
+#include "support/LetterPrinter.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-// 8 x 10.5 inches printable at 600 pixels per inch: 1600 x 2100 tilette units.
-PrinterMetrics letterPrinter() {
-    PrinterMetrics metrics;
-    metrics.PageWidth = 4800;
-    metrics.PageHeight = 6300;
-    metrics.PixelsPerInchX = 600;
-    metrics.PixelsPerInchY = 600;
-    return metrics;
-}
-
 ImageSlot pictureOfRatio(int ratio) {
     ImageSlot slot;
     slot.FileName = QStringLiteral("slot1.jpg");

@@ -1,20 +1,11 @@
 #include "tilette/TiletteGeometry.h"
 #include "tilette/FormatInches.h"
+#include "support/LetterPrinter.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 
 namespace {
-// A printable area of 1600 x 2100 tilette units (8 x 10.5 inches at 600 dpi).
-PrinterMetrics letterPrinter() {
-    PrinterMetrics metrics;
-    metrics.PageWidth = 4800;
-    metrics.PageHeight = 6300;
-    metrics.PixelsPerInchX = 600;
-    metrics.PixelsPerInchY = 600;
-    return metrics;
-}
-
 GeometrySettings automatic(int across) {
     GeometrySettings settings;
     settings.numberAcross = across;
