@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <exception>
 
 TForm1::TForm1(Dialogs& dialogs, PrinterSystem& printers, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printers_(printers) {
@@ -36,6 +37,13 @@ void TForm1::run(const std::function<void()>& handler) {
         dialogs_.error(error.message());
     } catch (const std::bad_alloc&) {
         dialogs_.error(QStringLiteral("Out of memory"));
+    } catch (const std::exception& error) {
+        // A fault of our own (an index out of range, say) must not reach Qt's event loop, which
+        // would end the program and lose the sheet; the handler's guards have already undone its
+        // locks, so the window goes on.
+        dialogs_.error(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        dialogs_.error(QStringLiteral("Unexpected error"));
     }
 }
 

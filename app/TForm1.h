@@ -340,4 +340,5 @@ class TForm1 : public QMainWindow {
     bool activated_ = false;
     bool closed_ = false;
     bool closing_ = false;
+    int lockDepth_ = 0; // how many operations hold the window locked
 };

@@ -60,6 +60,13 @@ void TForm1::PrintSheet() {
     if (pdfFile)
         dialogs_.message(QStringLiteral("The sheet was printed to \"%1\".")
                              .arg(QDir::toNativeSeparators(*pdfFile)));
+    else
+        // A print queue gives no sign of its own that the job arrived.
+        dialogs_.message(QStringLiteral("The sheet was sent to the printer \"%1\": %2 %3.")
+                             .arg(printers_.printerNames().value(printers_.selectedIndex()))
+                             .arg(CopiesUpDown->position())
+                             .arg(CopiesUpDown->position() == 1 ? QStringLiteral("copy")
+                                                                : QStringLiteral("copies")));
 }
 
 void TForm1::PrinterSetupButtonClick() {

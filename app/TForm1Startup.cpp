@@ -149,12 +149,20 @@ void TForm1::setFileMenuEnabled(bool enabled) {
     FileMenu->menuAction()->setEnabled(enabled);
 }
 
+// Operations lock inside one another (printing composes the sheet, which locks too): the window
+// opens again only when the outermost one ends, so no click lands in the middle of a print job.
 void TForm1::LockControls() {
+    if (lockDepth_++ > 0)
+        return;
     setLockableControlsEnabled(false);
     PageControl1->setActivePage(AboutTabSheet);
 }
 
 void TForm1::UnlockControls() {
+    if (lockDepth_ > 0)
+        --lockDepth_;
+    if (lockDepth_ > 0)
+        return;
     PageControl1->setActivePage(StandardTabSheet);
     setLockableControlsEnabled(true);
 }

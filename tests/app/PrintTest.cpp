@@ -6,8 +6,12 @@
 #include "sheet/PrintPerforations.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <stdexcept>
 
 namespace {
 constexpr Colour pictureColour = 0x3366CC;
@@ -51,6 +55,21 @@ TEST_F(PrintTest, PrintsTheSheetAsOneJobWithTheCopiesAndLeavesItWhite) {
     // The page file holds the sheet as printed; the sheet itself is white afterwards.
     EXPECT_EQ(readPicture(pageFile()).pixel(160, 160), pictureColour);
     EXPECT_EQ(form->state.SheetBitmap.pixel(160, 160), colours::white);
+    EXPECT_EQ(dialogs.shown().back().text,
+              QStringLiteral("The sheet was sent to the printer \"Fake Printer\": 3 copies."));
+    expectWindowRestored();
+}
+
+TEST_F(PrintTest, TheWindowStaysLockedUntilThePrintEndsAndAnyFaultIsShown) {
+    bool lockedWhilePrinting = false;
+    printers.whenBeginning = [this, &lockedWhilePrinting] {
+        lockedWhilePrinting = !form->PrintButton->isEnabled() && !form->FileMenu->isEnabled();
+    };
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_TRUE(lockedWhilePrinting);
+    printers.whenBeginning = [] { throw std::out_of_range("array::at: 5 is past the end"); };
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_EQ(lastError(), QStringLiteral("array::at: 5 is past the end"));
     expectWindowRestored();
 }
 
