@@ -71,7 +71,13 @@ void TForm1::PrintSheet() {
 
 void TForm1::PrinterSetupButtonClick() {
     dialogs_.printerSetup(printers_);
+    const PrinterMetrics before = state.Metrics;
     RefreshPrinterMetrics();
     PageControl1->setActivePage(StandardTabSheet);
-    DrawTilette(state.CurrentSlot);
+    // Another page takes another tilette size for the same number across, as a click on that
+    // number would work it out; a size set by hand stays.
+    if (state.Metrics != before)
+        NumberOfImagesWideRadioGroupClick();
+    else
+        DrawTilette(state.CurrentSlot);
 }

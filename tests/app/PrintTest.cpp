@@ -171,14 +171,25 @@ TEST_F(PrintTest, ThePdfPrinterAsksWhereAndSaysWhereItWrote) {
     expectWindowRestored();
 }
 
-TEST_F(PrintTest, PrinterSetupMeasuresTheNewPageAndRedraws) {
+TEST_F(PrintTest, PrinterSetupMeasuresTheNewPageAndWorksOutTheSizeAgain) {
     dialogs.answerPrinterSetup(true, [](PrinterSystem& chosen) {
         auto& fake = static_cast<FakePrinterSystem&>(chosen);
-        fake.caps.pageHeight = 3000; // 5 inches: 1000 units, three rows of 320
+        fake.caps.pageWidth = 4650;  // 7.75 inches: 1550 units, five across of 310
+        fake.caps.pageHeight = 3000; // 5 inches: 1000 units, three rows of 310
     });
     form->PageControl1->setActivePage(form->AboutTabSheet);
     form->run(&TForm1::PrinterSetupButtonClick);
     EXPECT_EQ(form->state.Metrics.PageHeight, 3000);
-    EXPECT_EQ(form->state.Grid.tilettesDown, 3);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 310);
+    EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 3 Across = 5"));
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+
+    // A size set by hand stays on the next page.
+    form->SizeTilettesCheckBox->setChecked(true);
+    dialogs.answerPrinterSetup(true, [](PrinterSystem& chosen) {
+        static_cast<FakePrinterSystem&>(chosen).caps = FakePrinterSystem::letterAt600();
+    });
+    form->run(&TForm1::PrinterSetupButtonClick);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 310);
+    EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 6 Across = 5"));
 }
