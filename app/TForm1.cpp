@@ -108,6 +108,9 @@ void TForm1::connectHandlers() {
     onEdit(TextEdit, &TForm1::TextEditChange);
     connect(WidthUpDown, &UpDown::clicked, this, [this] { run(&TForm1::WidthUpDownClick); });
     connect(HeightUpDown, &UpDown::clicked, this, [this] { run(&TForm1::HeightUpDownClick); });
+    connect(WidthEdit, &QLineEdit::editingFinished, this, [this] { run(&TForm1::WidthEditExit); });
+    connect(HeightEdit, &QLineEdit::editingFinished, this,
+            [this] { run(&TForm1::HeightEditExit); });
     connect(PageControl2, &PageControl::changed, this,
             [this] { run(&TForm1::PageControl2Change); });
 

@@ -128,6 +128,8 @@ class TForm1 : public QMainWindow {
     void SizeTilettesCheckBoxClick();
     void WidthUpDownClick();
     void HeightUpDownClick();
+    void WidthEditExit();
+    void HeightEditExit();
     void RatioCheckBoxClick();
     void RefreshTilettes();
     void PreviewTiletteButtonClick();
@@ -312,6 +314,7 @@ class TForm1 : public QMainWindow {
     void fitLabelsToTheirText();
     void connectHandlers();
     void keepSizeInUse();
+    void takeTypedSize(QLineEdit* edit, UpDown* arrows, const QString& what);
     std::optional<QString> askForPdfFile();
     QString chosenPictureOf(int slot) const;
     void exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make);

@@ -5,9 +5,12 @@
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 bool hasPixel(const Bitmap& picture, Colour colour) {
@@ -185,6 +188,32 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     form->HeightUpDown->click(UpDown::Button::Down);
     EXPECT_EQ(form->state.Grid.tiletteHeight, 340);
     EXPECT_EQ(form->HeightEdit->text(), QStringLiteral("1.70"));
+    // A typed size counts on Enter or on leaving the field, within the arrows' range.
+    struct Typed {
+        QLineEdit* field;
+        const char* text;
+        bool leave;
+        int width, height;
+        const char* shown;
+    };
+    for (const Typed& typed : {Typed{form->HeightEdit, "2,5", false, 360, 500, "2.50"},
+                               Typed{form->WidthEdit, "1.2", true, 240, 500, "1.20"},
+                               Typed{form->WidthEdit, "5.01", false, 240, 500, "1.20"},
+                               Typed{form->HeightEdit, "big", true, 240, 500, "2.50"}}) {
+        typed.field->selectAll();
+        QTest::keyClicks(typed.field, QString::fromLatin1(typed.text));
+        if (typed.leave) {
+            QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+            QApplication::sendEvent(typed.field, &leaving);
+        } else {
+            QTest::keyClick(typed.field, Qt::Key_Return);
+        }
+        EXPECT_EQ(form->state.Grid.tiletteWidth, typed.width) << typed.text;
+        EXPECT_EQ(form->state.Grid.tiletteHeight, typed.height) << typed.text;
+        EXPECT_EQ(typed.field->text(), QString::fromLatin1(typed.shown)) << typed.text;
+    }
+    EXPECT_EQ(form->makerPanel->text(),
+              QStringLiteral("The height is from 0.50 to 5.00 inches; it stays 2.50."));
     // Unchecking the override goes back to the size for the number across.
     form->SizeTilettesCheckBox->setChecked(false);
     EXPECT_EQ(form->state.Grid.tiletteWidth, 320);
