@@ -189,29 +189,20 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     EXPECT_EQ(form->state.Grid.tiletteHeight, 340);
     EXPECT_EQ(form->HeightEdit->text(), QStringLiteral("1.70"));
     // A typed size counts on Enter or on leaving the field, within the arrows' range.
-    struct Typed {
-        QLineEdit* field;
-        const char* text;
-        bool leave;
-        int width, height;
-        const char* shown;
+    const auto type = [](QLineEdit* field, const char* text, bool leave) {
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(text));
+        QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+        leave ? void(QApplication::sendEvent(field, &leaving))
+              : QTest::keyClick(field, Qt::Key_Return);
     };
-    for (const Typed& typed : {Typed{form->HeightEdit, "2,5", false, 360, 500, "2.50"},
-                               Typed{form->WidthEdit, "1.2", true, 240, 500, "1.20"},
-                               Typed{form->WidthEdit, "5.01", false, 240, 500, "1.20"},
-                               Typed{form->HeightEdit, "big", true, 240, 500, "2.50"}}) {
-        typed.field->selectAll();
-        QTest::keyClicks(typed.field, QString::fromLatin1(typed.text));
-        if (typed.leave) {
-            QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
-            QApplication::sendEvent(typed.field, &leaving);
-        } else {
-            QTest::keyClick(typed.field, Qt::Key_Return);
-        }
-        EXPECT_EQ(form->state.Grid.tiletteWidth, typed.width) << typed.text;
-        EXPECT_EQ(form->state.Grid.tiletteHeight, typed.height) << typed.text;
-        EXPECT_EQ(typed.field->text(), QString::fromLatin1(typed.shown)) << typed.text;
-    }
+    type(form->HeightEdit, "2,5", false);
+    type(form->WidthEdit, "1.2", true);
+    type(form->WidthEdit, "5.01", false);
+    type(form->HeightEdit, "big", true);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 240);
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 500);
+    EXPECT_EQ(form->WidthEdit->text() + form->HeightEdit->text(), QStringLiteral("1.202.50"));
     EXPECT_EQ(form->makerPanel->text(),
               QStringLiteral("The height is from 0.50 to 5.00 inches; it stays 2.50."));
     // Unchecking the override goes back to the size for the number across.

@@ -1,12 +1,9 @@
 #include "tilette/TiletteGeometry.h"
-#include "support/LetterPrinter.h"
 #include "tilette/FormatInches.h"
+#include "support/LetterPrinter.h"
 
 #include <climits>
 #include <gtest/gtest.h>
-#include <optional>
-#include <utility>
-#include <vector>
 
 namespace {
 GeometrySettings automatic(int across) {
@@ -28,23 +25,6 @@ TEST(FormatInches, PadsToThreeDigitsAndPlacesThePoint) {
     EXPECT_EQ(FormatInches(-50), "-0.50");
     EXPECT_EQ(FormatInches(-5), "-0.05");
     EXPECT_EQ(FormatInches(INT_MIN), "-21474836.48");
-}
-
-TEST(ParseInches, ReadsWhatFormatInchesWritesAndLessStrictTyping) {
-    const std::vector<std::pair<QString, std::optional<int>>> cases{{"1.75", 175},
-                                                                    {"2", 200},
-                                                                    {" 2.5 ", 250},
-                                                                    {"2,5", 250},
-                                                                    {".75", 75},
-                                                                    {"0.05", 5},
-                                                                    {"1.755", std::nullopt},
-                                                                    {"", std::nullopt},
-                                                                    {".", std::nullopt},
-                                                                    {"-1.00", std::nullopt},
-                                                                    {"1e2", std::nullopt},
-                                                                    {"99999", std::nullopt}};
-    for (const auto& [text, hundredths] : cases)
-        EXPECT_EQ(ParseInches(text), hundredths) << text.toStdString();
 }
 
 TEST(TiletteGeometry, AutomaticSquareTilettes) {
