@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <exception>
 
 TForm1::TForm1(Dialogs& dialogs, PrinterSystem& printers, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printers_(printers) {
@@ -36,6 +37,13 @@ void TForm1::run(const std::function<void()>& handler) {
         dialogs_.error(error.message());
     } catch (const std::bad_alloc&) {
         dialogs_.error(QStringLiteral("Out of memory"));
+    } catch (const std::exception& error) {
+        // A fault of our own (an index out of range, say) must not reach Qt's event loop, which
+        // would end the program and lose the sheet; the handler's guards have already undone its
+        // locks, so the window goes on.
+        dialogs_.error(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        dialogs_.error(QStringLiteral("Unexpected error"));
     }
 }
 
@@ -100,6 +108,9 @@ void TForm1::connectHandlers() {
     onEdit(TextEdit, &TForm1::TextEditChange);
     connect(WidthUpDown, &UpDown::clicked, this, [this] { run(&TForm1::WidthUpDownClick); });
     connect(HeightUpDown, &UpDown::clicked, this, [this] { run(&TForm1::HeightUpDownClick); });
+    connect(WidthEdit, &QLineEdit::editingFinished, this, [this] { run(&TForm1::WidthEditExit); });
+    connect(HeightEdit, &QLineEdit::editingFinished, this,
+            [this] { run(&TForm1::HeightEditExit); });
     connect(PageControl2, &PageControl::changed, this,
             [this] { run(&TForm1::PageControl2Change); });
 

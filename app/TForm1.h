@@ -86,7 +86,8 @@ class TForm1 : public QMainWindow {
     bool closed() const { return closed_; }
 
     // Image slots.
-    Bitmap LoadSlotImage(int slot);
+    // givenFile, when there is one, is taken as the file dialog's answer.
+    Bitmap LoadSlotImage(int slot, const QString& givenFile = {});
     void c01ImageClick();
     void c02ImageClick();
     void c03ImageClick();
@@ -100,7 +101,7 @@ class TForm1 : public QMainWindow {
     void BImageClick() { c02ImageClick(); }
     void cImageClick() { c03ImageClick(); }
     void DImageClick() { c04ImageClick(); }
-    void ImageClick(int slot);
+    void ImageClick(int slot, const QString& givenFile = {});
     void ImagePopupMenuPopup(int slot);
     void ShowTiletteItemClick();
     void DeleteImage(int slot);
@@ -127,6 +128,8 @@ class TForm1 : public QMainWindow {
     void SizeTilettesCheckBoxClick();
     void WidthUpDownClick();
     void HeightUpDownClick();
+    void WidthEditExit();
+    void HeightEditExit();
     void RatioCheckBoxClick();
     void RefreshTilettes();
     void PreviewTiletteButtonClick();
@@ -148,6 +151,7 @@ class TForm1 : public QMainWindow {
     void SaveAsItemClick();
     void OpenItemClick();
     void openSetupFile(const QString& path);
+    void openFileNamedAtStart(const QString& path);
 
     // Image export: each handler serves three items and tells them apart by the sender.
     void SaveSheetImageBestItemClick(QAction* sender);
@@ -310,6 +314,7 @@ class TForm1 : public QMainWindow {
     void fitLabelsToTheirText();
     void connectHandlers();
     void keepSizeInUse();
+    void takeTypedSize(QLineEdit* edit, UpDown* arrows, const QString& what);
     std::optional<QString> askForPdfFile();
     QString chosenPictureOf(int slot) const;
     void exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make);
@@ -325,6 +330,7 @@ class TForm1 : public QMainWindow {
     int lowestSlotInUse() const; // 0 when no user slot has a picture
     void setLockableControlsEnabled(bool enabled);
     void setFileMenuEnabled(bool enabled);
+    void setSheetItemsEnabled(bool enabled);
     static void stretchIntoThumbnail(ImageBox* thumbnail, const Bitmap& picture);
     void showSlotThumbnail(int slot, const Bitmap& picture);
     void applyFontToEdit(QLineEdit* edit, const FontChoice& font);
@@ -340,4 +346,5 @@ class TForm1 : public QMainWindow {
     bool activated_ = false;
     bool closed_ = false;
     bool closing_ = false;
+    int lockDepth_ = 0; // how many operations hold the window locked
 };

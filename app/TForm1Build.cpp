@@ -165,8 +165,8 @@ void TForm1::buildMenu() {
                                               QStringLiteral("SaveSingleTiletteImageforEmailItem"));
     FileMenu->addSeparator();
     ExitItem = item(QStringLiteral("Exit"), QStringLiteral("ExitItem"));
-    // The menu is created disabled; "Continue" enables it.
-    setFileMenuEnabled(false);
+    // From the About page a saved setup can be opened; the rest waits for a sheet.
+    setSheetItemsEnabled(false);
 }
 
 void TForm1::buildPopupMenus() {

@@ -149,10 +149,13 @@ void TForm1::buildAdvancedPage() {
         label(TiletteSizeGroupBox, QStringLiteral("WidthLabel"), QStringLiteral("Width"), 8, 40);
     HeightLabel =
         label(TiletteSizeGroupBox, QStringLiteral("HeightLabel"), QStringLiteral("Height"), 8, 64);
-    WidthEdit = readOnlyEdit(TiletteSizeGroupBox, QStringLiteral("WidthEdit"), QStringLiteral("0"),
-                             48, 32, 65, 21);
-    HeightEdit = readOnlyEdit(TiletteSizeGroupBox, QStringLiteral("HeightEdit"),
-                              QStringLiteral("0"), 48, 56, 65, 21);
+    // A size can be typed where its arrows work, so each field follows its arrows' state.
+    WidthEdit = place(new QLineEdit(QStringLiteral("0"), TiletteSizeGroupBox),
+                      QStringLiteral("WidthEdit"), 48, 32, 65, 21);
+    HeightEdit = place(new QLineEdit(QStringLiteral("0"), TiletteSizeGroupBox),
+                       QStringLiteral("HeightEdit"), 48, 56, 65, 21);
+    WidthEdit->setEnabled(false);
+    HeightEdit->setEnabled(false);
     WidthUpDown = place(new UpDown(50, 500, 10, 175, TiletteSizeGroupBox),
                         QStringLiteral("WidthUpDown"), 113, 32, 16, 21);
     HeightUpDown = place(new UpDown(50, 500, 10, 175, TiletteSizeGroupBox),

@@ -49,6 +49,8 @@ void TForm1::SizeTilettesCheckBoxClick() {
     NumberOfImagesWideRadioGroup->setEnabled(!sizeByHand);
     WidthUpDown->setEnabled(sizeByHand);
     HeightUpDown->setEnabled(sizeByHand && !RatioCheckBox->isChecked());
+    WidthEdit->setEnabled(WidthUpDown->isEnabled());
+    HeightEdit->setEnabled(HeightUpDown->isEnabled());
     NumberOfImagesWideRadioGroupClick();
 }
 
@@ -59,6 +61,32 @@ void TForm1::WidthUpDownClick() {
 
 void TForm1::HeightUpDownClick() {
     HeightEdit->setText(FormatInches(HeightUpDown->position()));
+    SizeTilettesCheckBoxClick();
+}
+
+void TForm1::WidthEditExit() {
+    takeTypedSize(WidthEdit, WidthUpDown, QStringLiteral("width"));
+}
+
+void TForm1::HeightEditExit() {
+    takeTypedSize(HeightEdit, HeightUpDown, QStringLiteral("height"));
+}
+
+// A typed size counts once the user presses Enter or leaves the field, as a click on the arrows
+// that reached it would; one the arrows could not reach puts back the size in use.
+void TForm1::takeTypedSize(QLineEdit* edit, UpDown* arrows, const QString& what) {
+    const std::optional<int> typed = ParseInches(edit->text());
+    if (!typed || *typed < arrows->minimum() || *typed > arrows->maximum()) {
+        showStatus(QStringLiteral("The %1 is from %2 to %3 inches; it stays %4.")
+                       .arg(what, FormatInches(arrows->minimum()), FormatInches(arrows->maximum()),
+                            FormatInches(arrows->position())));
+        edit->setText(FormatInches(arrows->position()));
+        return;
+    }
+    edit->setText(FormatInches(*typed));
+    if (*typed == arrows->position())
+        return;
+    arrows->setPosition(*typed);
     SizeTilettesCheckBoxClick();
 }
 

@@ -60,11 +60,24 @@ void TForm1::PrintSheet() {
     if (pdfFile)
         dialogs_.message(QStringLiteral("The sheet was printed to \"%1\".")
                              .arg(QDir::toNativeSeparators(*pdfFile)));
+    else
+        // A print queue gives no sign of its own that the job arrived.
+        dialogs_.message(QStringLiteral("The sheet was sent to the printer \"%1\": %2 %3.")
+                             .arg(printers_.printerNames().value(printers_.selectedIndex()))
+                             .arg(CopiesUpDown->position())
+                             .arg(CopiesUpDown->position() == 1 ? QStringLiteral("copy")
+                                                                : QStringLiteral("copies")));
 }
 
 void TForm1::PrinterSetupButtonClick() {
     dialogs_.printerSetup(printers_);
+    const PrinterMetrics before = state.Metrics;
     RefreshPrinterMetrics();
     PageControl1->setActivePage(StandardTabSheet);
-    DrawTilette(state.CurrentSlot);
+    // Another page takes another tilette size for the same number across, as a click on that
+    // number would work it out; a size set by hand stays.
+    if (state.Metrics != before)
+        NumberOfImagesWideRadioGroupClick();
+    else
+        DrawTilette(state.CurrentSlot);
 }

@@ -4,6 +4,7 @@
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
+#include "platform/PictureFile.h"
 #include "platform/UserError.h"
 #include "platform/ui/BusyCursor.h"
 #include "setup/SetupFile.h"
@@ -63,6 +64,17 @@ void TForm1::openSetupFile(const QString& path) {
                          notes.join(QLatin1Char('\n')));
 }
 
+// A file handed over at start (named after the command, or double-clicked in a file manager):
+// a picture goes into slot 1 as if chosen after Continue, anything else opens as a setup.
+void TForm1::openFileNamedAtStart(const QString& path) {
+    if (!isPictureFile(path)) {
+        openSetupFile(path);
+        return;
+    }
+    leaveAboutPage();
+    ImageClick(1, path);
+}
+
 // Replays a setup on the controls in file order: a control given another value runs its change
 // handler as a user's change would, one given its own value runs nothing. Numbers no control
 // can take have first been moved to the nearest it can, and the user is told which.
@@ -74,10 +86,16 @@ void TForm1::applySetup(const SetupRecord& given, const QString& setupFolder, QS
     BackgroundColorDialog.Color = record.backgroundColour;
     TypeOfPageRadioGroup->setItemIndex(record.sheetType);
     ValueEdit->setText(record.valueText);
+    // Each text box shows its text in the font and colour it prints in, as a choice in the
+    // font dialog would leave it.
     ValueFontDialog.Font = record.valueFont;
+    ValueColorDialog.Color = record.valueFont.colour;
+    applyFontToEdit(ValueEdit, record.valueFont);
     ValueRadioGroup->setItemIndex(record.valuePlace);
     TextEdit->setText(record.captionText);
     TextFontDialog.Font = record.captionFont;
+    TextColorDialog.Color = record.captionFont.colour;
+    applyFontToEdit(TextEdit, record.captionFont);
     EdgeRadioGroup->setItemIndex(record.textPlace);
     applySetupPictures(record, setupFolder, notes);
 
@@ -113,7 +131,8 @@ void TForm1::applySetup(const SetupRecord& given, const QString& setupFolder, QS
 }
 
 // Each named picture is loaded as if its thumbnail were clicked, without a dialog. One that
-// cannot be found or read leaves its slot empty, and the rest of the setup still applies.
+// cannot be found or read leaves its slot empty, and the rest of the setup still applies. A slot
+// the file leaves empty is emptied: the sheet open before must not lend it a picture.
 void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupFolder,
                                 QStringList& notes) {
     // The pictures are decoded side by side first; each slot then takes its own as it loads.
@@ -128,9 +147,13 @@ void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupF
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
         const QString named = record.pictures[static_cast<size_t>(slot - 1)];
-        state.ImageSlots[static_cast<size_t>(slot)].FileName = found[static_cast<size_t>(slot - 1)];
-        if (named.isEmpty())
+        QString& fileName = state.ImageSlots[static_cast<size_t>(slot)].FileName;
+        if (named.isEmpty()) {
+            if (!fileName.isEmpty())
+                DeleteImage(slot);
             continue;
+        }
+        fileName = found[static_cast<size_t>(slot - 1)];
         try {
             ImageClick(slot);
         } catch (const UserError& error) {

@@ -40,8 +40,13 @@ bool TForm1::PrintPreview() {
                      sheetWidth, sheetHeight, state.Printing);
     state.SheetBitmap = std::move(composition.sheet);
     if (!composition.composed) {
-        if (!composition.message.isEmpty())
-            dialogs_.message(composition.message);
+        QString message = composition.message;
+        // Without slot 1 "One image" has nothing to lay out and no words of its own for it; a
+        // user left with a silent button would not know what to do.
+        if (message.isEmpty() && state.ImageSlots[1].FileName.isEmpty())
+            message = QStringLiteral("Choose a picture for Tilette 1 first.");
+        if (!message.isEmpty())
+            dialogs_.message(message);
         return false;
     }
     {

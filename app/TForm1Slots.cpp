@@ -9,15 +9,19 @@
 #include <QPushButton>
 #include <utility>
 
-Bitmap TForm1::LoadSlotImage(int slotNumber) {
+Bitmap TForm1::LoadSlotImage(int slotNumber, const QString& givenFile) {
     ImageSlot& slot = state.ImageSlots.at(static_cast<size_t>(slotNumber));
     Bitmap& slotPicture = state.SlotPictures.at(static_cast<size_t>(slotNumber));
     QString fileName = slot.FileName;
     const bool chosenByUser = state.ReloadMode != QLatin1String("yes");
     if (chosenByUser) {
-        OpenPictureDialog1.title =
-            QStringLiteral("Select image file for Tilette %1").arg(slotNumber);
-        const std::optional<QString> chosen = dialogs_.openFile(OpenPictureDialog1);
+        // A picture named on the command line stands for the dialog's answer.
+        std::optional<QString> chosen = givenFile;
+        if (givenFile.isEmpty()) {
+            OpenPictureDialog1.title =
+                QStringLiteral("Select image file for Tilette %1").arg(slotNumber);
+            chosen = dialogs_.openFile(OpenPictureDialog1);
+        }
         // Cancelling keeps the slot as it was, names included.
         if (!chosen)
             return slotPicture;
@@ -44,8 +48,8 @@ Bitmap TForm1::LoadSlotImage(int slotNumber) {
     return slotPicture;
 }
 
-void TForm1::ImageClick(int slot) {
-    const Bitmap picture = LoadSlotImage(slot);
+void TForm1::ImageClick(int slot, const QString& givenFile) {
+    const Bitmap picture = LoadSlotImage(slot, givenFile);
     showSlotThumbnail(slot, picture);
     if (slot != 1)
         return;

@@ -10,6 +10,7 @@
 #include "app/controls/UpDown.h"
 #include "platform/Canvas.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -149,12 +150,28 @@ void TForm1::setFileMenuEnabled(bool enabled) {
     FileMenu->menuAction()->setEnabled(enabled);
 }
 
+// On the About page there is no sheet yet to save or export; a saved one can be opened.
+void TForm1::setSheetItemsEnabled(bool enabled) {
+    for (QAction* item : {SaveAsItem, SaveSheetImageBestItem, SaveSingleTiletteImageBestItem,
+                          SaveSheetImageGoodItem, SaveSingleTiletteImageGoodItem,
+                          SaveSheetImageforEmailItem, SaveSingleTiletteImageforEmailItem})
+        item->setEnabled(enabled);
+}
+
+// Operations lock inside one another (printing composes the sheet, which locks too): the window
+// opens again only when the outermost one ends, so no click lands in the middle of a print job.
 void TForm1::LockControls() {
+    if (lockDepth_++ > 0)
+        return;
     setLockableControlsEnabled(false);
     PageControl1->setActivePage(AboutTabSheet);
 }
 
 void TForm1::UnlockControls() {
+    if (lockDepth_ > 0)
+        --lockDepth_;
+    if (lockDepth_ > 0)
+        return;
     PageControl1->setActivePage(StandardTabSheet);
     setLockableControlsEnabled(true);
 }
@@ -164,10 +181,12 @@ void TForm1::ContinueButtonClick() {
     AImageClick();
 }
 
-// From the About page to the working pages: by Continue, or by a setup file named at start.
+// From the About page to the working pages: by Continue, by opening a setup, or by a file named
+// at start.
 void TForm1::leaveAboutPage() {
     PageControl2->setTabVisible(PrintControlTabSheet, true);
     setFileMenuEnabled(true);
+    setSheetItemsEnabled(true);
     TypeOfPageRadioGroupClick();
 }
 

@@ -33,13 +33,13 @@ int main(int argc, char** argv) {
     window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                            QGuiApplication::primaryScreen()->availableGeometry()));
     window.show();
-    // A setup file named on the command line (a double-click on it in a file manager) is opened
-    // once the window has started, as the Open command would.
+    // A file named on the command line (a double-click on it in a file manager) is opened once
+    // the window has started.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
-        const QString setup = QFileInfo(arguments.at(1)).absoluteFilePath();
-        QTimer::singleShot(0, &window, [&window, setup] {
-            window.run([&window, setup] { window.openSetupFile(setup); });
+        const QString named = QFileInfo(arguments.at(1)).absoluteFilePath();
+        QTimer::singleShot(0, &window, [&window, named] {
+            window.run([&window, named] { window.openFileNamedAtStart(named); });
         });
     }
     return application.exec();

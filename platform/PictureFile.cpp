@@ -210,6 +210,21 @@ Bitmap readPicture(const QString& path) {
     return readPictureReduced(path, INT_MAX, INT_MAX).bitmap;
 }
 
+bool isPictureFile(const QString& path) {
+    if (isPipeOrDevice(path))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(8);
+    if (start.startsWith("BM") || start.startsWith("\xFF\xD8\xFF") || isPng(start))
+        return true;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                       QStringLiteral("png")}
+        .contains(suffix);
+}
+
 // The decoders see only bytes; the user needs to know which of the sheet's files is broken.
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight) {
     const QByteArray data = readWholeFile(path);

@@ -22,6 +22,11 @@ Bitmap readPicture(const QString& path);
 // (the 350-pixel tilette).
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight);
 
+// True when the file is meant as a picture: it starts as a bitmap, JPEG or PNG does, or it has
+// none of those starts but a picture's name (so that a damaged photo gets the decoder's message).
+// A pipe, a device or a file that cannot be read is no picture.
+bool isPictureFile(const QString& path);
+
 // The writers replace a file whole or not at all: the data goes to a new file in the same
 // folder that takes the name only when it is complete, so a failed write leaves an existing file
 // as it was and no part of the new one. Permissions of a replaced file are kept, and a symbolic

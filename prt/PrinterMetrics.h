@@ -27,6 +27,7 @@ struct PrinterMetrics {
     int RightMarginMils = 0;
     int TopMarginMils = 0;
     int BottomMarginMils = 0;
+    bool operator==(const PrinterMetrics&) const = default;
 };
 
 // Reads the selected printer again. A printer that reports no resolution gives zero margins

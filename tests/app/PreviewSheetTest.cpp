@@ -70,11 +70,16 @@ TEST_F(PreviewSheetTest, MissingSlotsAreToldAndLeaveTheSheetWhite) {
     EXPECT_TRUE(form->PrintButton->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    // "One image" without slot 1 fails without a word.
+    // "One image" without slot 1 says what is missing, from either button.
     form->run([this] { form->DeleteImage(1); });
     form->TypeOfPageRadioGroup->setItemIndex(0);
-    form->run(&TForm1::PreviewButtonClick);
-    EXPECT_EQ(static_cast<int>(dialogs.shown().size()), shownBefore + 1);
+    for (void (TForm1::*button)() : {&TForm1::PreviewButtonClick, &TForm1::PrintButtonClick}) {
+        form->run(button);
+        EXPECT_EQ(dialogs.shown().back().text,
+                  QStringLiteral("Choose a picture for Tilette 1 first."));
+    }
+    EXPECT_EQ(static_cast<int>(dialogs.shown().size()), shownBefore + 3);
+    EXPECT_TRUE(printers.printedPages.empty());
 }
 
 TEST(PreviewSheetWithoutPrinterTest, NoPageSizeIsToldInsteadOfAnEmptySheet) {

@@ -6,8 +6,12 @@
 #include "sheet/PrintPerforations.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <stdexcept>
 
 namespace {
 constexpr Colour pictureColour = 0x3366CC;
@@ -39,7 +43,12 @@ class PrintTest : public WindowFixture {
 TEST_F(PrintTest, PrintsTheSheetAsOneJobWithTheCopiesAndLeavesItWhite) {
     QFile::remove(pageFile());
     form->CopiesUpDown->setPosition(3);
+    bool lockedWhilePrinting = false;
+    printers.whenBeginning = [this, &lockedWhilePrinting] {
+        lockedWhilePrinting = !form->PrintButton->isEnabled() && !form->FileMenu->isEnabled();
+    };
     form->PrintButton->click();
+    EXPECT_TRUE(lockedWhilePrinting);
     ASSERT_EQ(printers.documentsBegun, 1);
     ASSERT_EQ(printers.printedPages.size(), 1u);
     EXPECT_EQ(printers.copyCount, 3);
@@ -51,6 +60,8 @@ TEST_F(PrintTest, PrintsTheSheetAsOneJobWithTheCopiesAndLeavesItWhite) {
     // The page file holds the sheet as printed; the sheet itself is white afterwards.
     EXPECT_EQ(readPicture(pageFile()).pixel(160, 160), pictureColour);
     EXPECT_EQ(form->state.SheetBitmap.pixel(160, 160), colours::white);
+    EXPECT_EQ(dialogs.shown().back().text,
+              QStringLiteral("The sheet was sent to the printer \"Fake Printer\": 3 copies."));
     expectWindowRestored();
 }
 
@@ -130,6 +141,13 @@ TEST_F(PrintTest, EveryFailureIsToldAndLeavesTheWindowWorking) {
     EXPECT_FALSE(QFile::exists(pageFile()));
     EXPECT_TRUE(printers.printedPages.empty());
     expectWindowRestored();
+
+    // A fault of the program's own is shown like any other error.
+    printers.whenBeginning = [] { throw std::out_of_range("array::at: 5 is past the end"); };
+    form->TypeOfPageRadioGroup->setItemIndex(0);
+    form->run(&TForm1::PrintButtonClick);
+    EXPECT_EQ(lastError(), QStringLiteral("array::at: 5 is past the end"));
+    expectWindowRestored();
 }
 
 TEST_F(PrintTest, ThePdfPrinterAsksWhereAndSaysWhereItWrote) {
@@ -152,14 +170,25 @@ TEST_F(PrintTest, ThePdfPrinterAsksWhereAndSaysWhereItWrote) {
     expectWindowRestored();
 }
 
-TEST_F(PrintTest, PrinterSetupMeasuresTheNewPageAndRedraws) {
+TEST_F(PrintTest, PrinterSetupMeasuresTheNewPageAndWorksOutTheSizeAgain) {
     dialogs.answerPrinterSetup(true, [](PrinterSystem& chosen) {
         auto& fake = static_cast<FakePrinterSystem&>(chosen);
-        fake.caps.pageHeight = 3000; // 5 inches: 1000 units, three rows of 320
+        fake.caps.pageWidth = 4650;  // 7.75 inches: 1550 units, five across of 310
+        fake.caps.pageHeight = 3000; // 5 inches: 1000 units, three rows of 310
     });
     form->PageControl1->setActivePage(form->AboutTabSheet);
     form->run(&TForm1::PrinterSetupButtonClick);
     EXPECT_EQ(form->state.Metrics.PageHeight, 3000);
-    EXPECT_EQ(form->state.Grid.tilettesDown, 3);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 310);
+    EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 3 Across = 5"));
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
+
+    // A size set by hand stays on the next page.
+    form->SizeTilettesCheckBox->setChecked(true);
+    dialogs.answerPrinterSetup(true, [](PrinterSystem& chosen) {
+        static_cast<FakePrinterSystem&>(chosen).caps = FakePrinterSystem::letterAt600();
+    });
+    form->run(&TForm1::PrinterSetupButtonClick);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 310);
+    EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 6 Across = 5"));
 }

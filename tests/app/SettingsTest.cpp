@@ -5,9 +5,12 @@
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 bool hasPixel(const Bitmap& picture, Colour colour) {
@@ -185,6 +188,23 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     form->HeightUpDown->click(UpDown::Button::Down);
     EXPECT_EQ(form->state.Grid.tiletteHeight, 340);
     EXPECT_EQ(form->HeightEdit->text(), QStringLiteral("1.70"));
+    // A typed size counts on Enter or on leaving the field, within the arrows' range.
+    const auto type = [](QLineEdit* field, const char* text, bool leave) {
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(text));
+        QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+        leave ? void(QApplication::sendEvent(field, &leaving))
+              : QTest::keyClick(field, Qt::Key_Return);
+    };
+    type(form->HeightEdit, "2,5", false);
+    type(form->WidthEdit, "1.2", true);
+    type(form->WidthEdit, "5.01", false);
+    type(form->HeightEdit, "big", true);
+    EXPECT_EQ(form->state.Grid.tiletteWidth, 240);
+    EXPECT_EQ(form->state.Grid.tiletteHeight, 500);
+    EXPECT_EQ(form->WidthEdit->text() + form->HeightEdit->text(), QStringLiteral("1.202.50"));
+    EXPECT_EQ(form->makerPanel->text(),
+              QStringLiteral("The height is from 0.50 to 5.00 inches; it stays 2.50."));
     // Unchecking the override goes back to the size for the number across.
     form->SizeTilettesCheckBox->setChecked(false);
     EXPECT_EQ(form->state.Grid.tiletteWidth, 320);

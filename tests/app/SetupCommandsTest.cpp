@@ -1,12 +1,15 @@
 #include "WindowFixture.h"
 
 #include "app/controls/ImageBox.h"
+#include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -87,13 +90,43 @@ TEST_F(SetupCommandsTest, SavingAndOpeningWithoutChangeRunsNoChangeHandler) {
     EXPECT_EQ(errorsShown(), 0);
 }
 
-TEST_F(SetupCommandsTest, AnEmptySlotLineKeepsThatSlotsPictureOnShow) {
+TEST_F(SetupCommandsTest, OpeningShowsTheFilesEmptySlotsAndTextFonts) {
     form->run([this] { form->DeleteImage(3); });
+    // Only the fonts that are drawn change: the boxes still show the ones they had.
+    const FontChoice saved{QStringLiteral("Liberation Sans"), 20, false, false, 0x00FFFF};
+    form->ValueFontDialog.Font = form->TextFontDialog.Font = saved;
     save();
     loadSlot(3, pictureFile(QStringLiteral("later.bmp"), 300, 300, third));
     open();
     EXPECT_TRUE(form->state.ImageSlots[3].FileName.isEmpty());
-    EXPECT_EQ(form->slotImages[3]->picture().pixel(50, 50), third);
+    EXPECT_EQ(form->slotImages[3]->picture().pixel(50, 90), colours::paleYellow);
+    EXPECT_EQ(form->cImage->picture().pixel(50, 90), colours::paleYellow);
+    for (QLineEdit* edit : {form->ValueEdit, form->TextEdit}) {
+        EXPECT_EQ(edit->font().family(), saved.face);
+        EXPECT_EQ(fromQColor(edit->palette().color(QPalette::Text)), saved.colour);
+    }
+}
+
+// Named at start, a picture goes into slot 1 and a setup opens; the menu opens a setup too.
+TEST_F(SetupCommandsTest, FromTheAboutPageASetupOrAPictureLeavesItAsContinueDoes) {
+    save();
+    const QString photo = pictureFile(QStringLiteral("photo.jpg"), 200, 100);
+    for (const QString& named : {photo, setup, QString()}) {
+        TForm1 started(dialogs, printers);
+        started.show();
+        if (named.isEmpty()) {
+            ASSERT_TRUE(started.FileMenu->isEnabled() && started.OpenItem->isEnabled());
+            dialogs.answerFile(setup);
+            started.OpenItem->trigger();
+        } else {
+            started.run([&] { started.openFileNamedAtStart(named); });
+        }
+        EXPECT_EQ(started.state.ImageSlots[1].FileName,
+                  named == photo ? photo : folder.filePath(QStringLiteral("one.bmp")));
+        EXPECT_TRUE(started.PageControl2->tabVisible(started.PrintControlTabSheet));
+        EXPECT_TRUE(started.SaveAsItem->isEnabled() && started.PrintButton->isEnabled());
+    }
+    EXPECT_EQ(errorsShown(), 0);
 }
 
 TEST_F(SetupCommandsTest, ALandscapeSetupTurnsThePrinterAndTheGeometry) {

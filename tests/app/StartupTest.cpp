@@ -39,14 +39,18 @@ int countPixels(const Bitmap& picture, Colour colour) {
 
 using StartupTest = WindowFixture;
 
-TEST_F(StartupTest, StartsOnTheAboutPageWithOnlyContinueAndExitToPress) {
+TEST_F(StartupTest, StartsOnTheAboutPageWithOnlyContinueOpenAndExitToPress) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Ambergate Tilettes Print"));
     EXPECT_EQ(form->clientArea->size(), QSize(754, 491));
     EXPECT_EQ(tabNames(form->PageControl1), QStringList{QStringLiteral("AboutTabSheet")});
     EXPECT_EQ(form->PageControl1->activePage(), form->AboutTabSheet);
     EXPECT_TRUE(tabNames(form->PageControl2).isEmpty());
     EXPECT_EQ(form->PageControl2->activePage(), nullptr);
-    EXPECT_FALSE(form->FileMenu->isEnabled());
+    EXPECT_TRUE(form->FileMenu->isEnabled());
+    for (QAction* item : form->FileMenu->actions())
+        EXPECT_EQ(item->isEnabled(),
+                  item->isSeparator() || item == form->OpenItem || item == form->ExitItem)
+            << item->objectName().toStdString();
     EXPECT_FALSE(form->PrintButton->isEnabled());
     EXPECT_FALSE(form->PreviewButton->isEnabled());
     for (QPushButton* button : form->AboutTabSheet->findChildren<QPushButton*>()) {

@@ -17,6 +17,11 @@ class WindowFixture : public testing::Test {
         form = std::make_unique<TForm1>(dialogs, printers);
         form->show();
     }
+    // The window shows every error in a box; a test gone off its script must still fail.
+    void TearDown() override {
+        EXPECT_TRUE(dialogs.offScriptProblems().isEmpty())
+            << dialogs.offScriptProblems().join(QLatin1Char('\n')).toStdString();
+    }
 
     // A picture file of one colour, written as a bitmap file (or JPEG or PNG when the name says
     // so).

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -26,6 +27,7 @@ class FakePrinterSystem : public PrinterSystem {
     int documentsBegun = 0;
     QString lastTitle;
     std::vector<QImage> printedPages;
+    std::function<void()> whenBeginning; // runs as a document begins
 
     // A letter-sized page at 600 pixels per inch with quarter-inch margins all round.
     static DeviceCapabilities letterAt600() {
@@ -71,6 +73,8 @@ class FakePrinterSystem : public PrinterSystem {
     void setOutputFile(const QString& path) override { outputFile = path; }
 
     std::unique_ptr<PrintJob> beginDocument(const QString& title) override {
+        if (whenBeginning)
+            whenBeginning();
         if (failBegin)
             throw UserError(QStringLiteral("Printer is not ready"));
         ++documentsBegun;

@@ -160,5 +160,6 @@ void ScriptedDialogs::offScript(const ShownDialog& dialog, const QString& proble
         shown += QStringLiteral(" \"%1\"").arg(dialog.title);
     if (!dialog.text.isEmpty())
         shown += QStringLiteral(" (\"%1\")").arg(dialog.text);
-    throw std::logic_error(QStringLiteral("Unexpected %1: %2").arg(shown, problem).toStdString());
+    offScriptProblems_ << QStringLiteral("Unexpected %1: %2").arg(shown, problem);
+    throw std::logic_error(offScriptProblems_.back().toStdString());
 }

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -38,6 +39,8 @@ class ScriptedDialogs : public Dialogs {
     void answerPrinterSetup(bool accepted, std::function<void(PrinterSystem&)> change = nullptr);
 
     const std::vector<ShownDialog>& shown() const { return shown_; }
+    // Every time the script was left, even where the window caught the error and showed it.
+    const QStringList& offScriptProblems() const { return offScriptProblems_; }
     int remainingAnswers() const { return static_cast<int>(answers_.size()); }
 
     std::optional<QString> openFile(FileDialogRequest& request) override;
@@ -76,8 +79,9 @@ class ScriptedDialogs : public Dialogs {
     template <typename Expected>
     Answer takeAnswer(const ShownDialog& dialog, const QString& expected, bool mayCancel = true);
     std::optional<QString> answerFileDialog(DialogKind kind, FileDialogRequest& request);
-    [[noreturn]] static void offScript(const ShownDialog& dialog, const QString& problem);
+    [[noreturn]] void offScript(const ShownDialog& dialog, const QString& problem);
 
     std::deque<Answer> answers_;
     std::vector<ShownDialog> shown_;
+    QStringList offScriptProblems_;
 };
