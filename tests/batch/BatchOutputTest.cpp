@@ -54,6 +54,11 @@ TEST_F(TilettesBatch, ThePdfPageCarriesEachTiletteWhereTheGeometryPutsIt) {
     }
     EXPECT_TRUE(near(at(sheetWidth / 2, tilettesDown * tiletteHeight + 20), colours::white));
     EXPECT_TRUE(near(colourAt(page, 10, 10), colours::white)); // the margin
+
+    // A PDF has no copy count: each copy is a page of its own.
+    EXPECT_RAN(run({setup, QStringLiteral("--copies"), QStringLiteral("2"), QStringLiteral("-o"),
+                    QStringLiteral("c2.pdf")}));
+    EXPECT_EQ(readPdfFacts(path(QStringLiteral("c2.pdf"))).pages, 2);
 }
 
 // The setup stores no paper: the PDF printer's own follows the locale, A4 outside the countries
