@@ -78,7 +78,8 @@ void choosePrinter(PrinterSystem& printers, const BatchOptions& options, const B
 
 void writePicture(const BatchOptions& options, ExportKind kind, const Bitmap& source) {
     failingWith(exitOutput, [&] {
-        writePictureFile(options.outputFile, options.pictureFormat, exportPicture(kind, source));
+        writePictureFile(options.outputFile, options.pictureFormat, exportPicture(kind, source),
+                         exportPixelsPerInch(kind));
     });
 }
 
