@@ -157,10 +157,9 @@ ExitStatus run(const BatchOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // No window is ever made, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No window is ever made, so no display is needed: whatever display the environment names
+    // (one out of reach over ssh or from cron ends Qt at start), the off-screen platform is used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtMessages);
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("tilettes-batch"));
