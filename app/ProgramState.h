@@ -39,4 +39,6 @@ struct ProgramState {
     Bitmap ColoredBitmap;
     int ColorSchemeIndex = 0;
     ::PaletteFactors PaletteFactors;
+    // The setup opened or saved last, which names what is printed to a PDF; empty until then.
+    QString SetupFile;
 };

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QStandardPaths>
 
 namespace {
 // The face the whole window uses. The layout was made for a narrow 8 point bitmap face; a narrow
@@ -222,7 +221,6 @@ void TForm1::buildDialogPresets() {
     PrintToPdfDialog.title = QStringLiteral("Print to PDF");
     PrintToPdfDialog.filters = {QStringLiteral("PDF Files (*.pdf)")};
     PrintToPdfDialog.defaultSuffix = QStringLiteral("pdf");
-    PrintToPdfDialog.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     PrintToPdfDialog.confirmOverwrite = true;
     SaveDialog.filters = {QStringLiteral("Ambergate Tilettes (*.agt)")};
     SaveDialog.defaultSuffix = QStringLiteral("agt");

@@ -54,11 +54,10 @@ void TForm1::TypeRadioGroupClick() {
     PageControl1->setTabVisible(ColorImageTabSheet, true);
     state.ColorSchemeIndex = TypeRadioGroup->itemIndex();
     if (state.ColorSchemeIndex == selectColourScheme) {
-        // Cancelled, the tint keeps the factors of the scheme built last.
-        if (const std::optional<Colour> colour = dialogs_.chooseColour(ColorDialog.Color)) {
+        // Cancelled, the tint is of the colour chosen last (black before any).
+        if (const std::optional<Colour> colour = dialogs_.chooseColour(ColorDialog.Color))
             ColorDialog.Color = *colour;
-            state.PaletteFactors = factorsOfChosenColour(*colour);
-        }
+        state.PaletteFactors = factorsOfChosenColour(ColorDialog.Color);
     } else {
         state.PaletteFactors = schemeFactors(state.ColorSchemeIndex);
     }

@@ -30,7 +30,7 @@ std::optional<QString> askWhereToSave(Dialogs& dialogs, FileDialogRequest& dialo
                                       ExportKind kind) {
     const ExportDialogTexts texts = exportDialogTexts(kind);
     dialog.title = texts.title;
-    dialog.filters = {texts.filter};
+    dialog.filters = texts.filters;
     dialog.selectedFilter = 0;
     dialog.defaultSuffix = texts.defaultSuffix;
     dialog.confirmOverwrite = true;

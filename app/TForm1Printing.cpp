@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QStandardPaths>
 
 void TForm1::PrintButtonClick() {
     LockControls();
@@ -27,9 +28,21 @@ void TForm1::PrintButtonClick() {
         PrintSheet();
 }
 
-// Where the built-in PDF printer writes; nothing when the user cancels.
+// Where the built-in PDF printer writes; nothing when the user cancels. The file is named after
+// the setup, in the folder printed to last, or else the documents folder (looked for each time:
+// it may have been made meanwhile) or the home folder when there is none.
 std::optional<QString> TForm1::askForPdfFile() {
-    const std::optional<QString> chosen = dialogs_.saveFile(PrintToPdfDialog);
+    FileDialogRequest request = PrintToPdfDialog;
+    if (request.folder.isEmpty() || !QFileInfo(request.folder).isDir()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        request.folder =
+            !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    }
+    request.fileName = (state.SetupFile.isEmpty() ? QStringLiteral("sheet")
+                                                  : QFileInfo(state.SetupFile).completeBaseName()) +
+                       QStringLiteral(".pdf");
+    const std::optional<QString> chosen = dialogs_.saveFile(request);
     if (chosen)
         PrintToPdfDialog.folder = QFileInfo(*chosen).absolutePath();
     return chosen;

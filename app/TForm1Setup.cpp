@@ -34,6 +34,7 @@ void TForm1::SaveAsItemClick() {
     record.widthText = WidthEdit->text();
     try {
         saveSetupFile(*path, setupFileText(record));
+        state.SetupFile = *path;
     } catch (const UserError& error) {
         dialogs_.message(QStringLiteral("File not Saved\n") + error.message());
     }
@@ -59,6 +60,7 @@ void TForm1::openSetupFile(const QString& path) {
         leaveAboutPage();
     QStringList notes;
     applySetup(record, QFileInfo(path).absolutePath(), notes);
+    state.SetupFile = path;
     if (!notes.isEmpty())
         dialogs_.message(QStringLiteral("The setup was opened, with these changes:\n") +
                          notes.join(QLatin1Char('\n')));

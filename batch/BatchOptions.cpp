@@ -46,13 +46,8 @@ std::vector<PictureChange> pictureChanges(const QStringList& values) {
 
 // The extension of a picture file chooses its format.
 ExportFileFormat pictureFormatOf(const QString& path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("bmp"))
-        return ExportFileFormat::WindowsBitmap;
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return ExportFileFormat::Jpeg;
-    if (suffix == QLatin1String("png"))
-        return ExportFileFormat::Png;
+    if (const std::optional<ExportFileFormat> format = fileFormatOfName(path))
+        return *format;
     usageError(QStringLiteral("-o %1: the extension chooses the format: .pdf, .bmp, .jpg, "
                               ".jpeg or .png.")
                    .arg(path));

@@ -78,7 +78,8 @@ void choosePrinter(PrinterSystem& printers, const BatchOptions& options, const B
 
 void writePicture(const BatchOptions& options, ExportKind kind, const Bitmap& source) {
     failingWith(exitOutput, [&] {
-        writePictureFile(options.outputFile, options.pictureFormat, exportPicture(kind, source));
+        writePictureFile(options.outputFile, options.pictureFormat, exportPicture(kind, source),
+                         exportPixelsPerInch(kind));
     });
 }
 
@@ -156,10 +157,9 @@ ExitStatus run(const BatchOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // No window is ever made, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No window is ever made, so no display is needed: whatever display the environment names
+    // (one out of reach over ssh or from cron ends Qt at start), the off-screen platform is used.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(qtMessages);
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("tilettes-batch"));

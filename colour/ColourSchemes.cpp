@@ -32,7 +32,7 @@ constexpr std::array<ColourScheme, colourSchemeCount> schemes{{
     {"18 - Red Tone", PaletteBuilder::tone, {120, 40, 50}},
     {"19 - Green Tone", PaletteBuilder::tone, {50, 98, 45}},
     // The colour comes from the dialog, so the table has no factors for it.
-    {"20 - Select a color", PaletteBuilder::tint, {0, 0, 0}},
+    {"20 - Select a color", PaletteBuilder::chosenTint, {0, 0, 0}},
 }};
 
 bool isScheme(int scheme) {
@@ -58,9 +58,7 @@ PaletteFactors schemeFactors(int scheme) {
 }
 
 PaletteFactors factorsOfChosenColour(Colour c) {
-    // A plain shift, not a byte mask, for the red factor: with the top byte zero, as every
-    // colour from the dialog has, that is the blue byte.
-    return {static_cast<int>(c >> 16), greenOf(c), redOf(c)};
+    return {redOf(c), greenOf(c), blueOf(c)};
 }
 
 Palette schemePalette(int scheme, PaletteFactors factors) {
@@ -75,6 +73,8 @@ Palette schemePalette(int scheme, PaletteFactors factors) {
         return BuildBlackWhitePalette();
     case PaletteBuilder::tone:
         return BuildTonePalette(factors);
+    case PaletteBuilder::chosenTint:
+        return BuildChosenTintPalette(factors);
     }
     return {};
 }

@@ -10,23 +10,22 @@ constexpr int colourSchemeCount = 21;
 constexpr int selectColourScheme = 20;
 constexpr int noColourScheme = 99;
 
-enum class PaletteBuilder { tint, shade, blackWhite, tone };
+enum class PaletteBuilder { tint, shade, blackWhite, tone, chosenTint };
 
 // The radio items, texts exactly as the users have always seen them (spacing included).
 QStringList colourSchemeItems();
 
-// The builder of a scheme; scheme 20 uses the tint builder with the chosen colour's factors.
+// The builder of a scheme; scheme 20 tints towards the colour chosen.
 // Throws std::out_of_range for an index outside 0..20.
 PaletteBuilder schemeBuilder(int scheme);
 
 // The fixed factors of a scheme. Scheme 20 has none of its own: it returns zeros, and the window
-// passes the chosen colour's factors, or the ones it built last, to schemePalette. An index
-// outside 0..20 also gives zeros.
+// passes the factors of the colour chosen to schemePalette. An index outside 0..20 also gives
+// zeros.
 PaletteFactors schemeFactors(int scheme);
 
-// Scheme 20's factors from a colour 0x00BBGGRR. The bytes go in crosswise (the blue byte becomes
-// the red factor, the red byte the blue one), so a chosen colour yields the tint of its opposite
-// ordering: pure red gives factors (0, 0, 255), a yellow tint. Users' pictures depend on it.
+// Scheme 20's factors from a colour 0x00BBGGRR: its red, green and blue, each where it belongs,
+// so that red chosen gives a red tint.
 PaletteFactors factorsOfChosenColour(Colour c);
 
 // The scheme's palette, built by its builder from the given factors. An index outside 0..20 has

@@ -1,5 +1,6 @@
 #include "colour/Palettes.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -18,9 +19,15 @@ int tint(int index, int factor) {
 }
 
 // The ramp step is a fraction in hundred-thousandths, multiplied before dividing.
+// Taken in 64 bits, so that no offset can overflow.
 int tone(int index, int stepPer100000, int offset) {
     const int ramp = index * stepPer100000 / 100000;
-    return lowByte(static_cast<std::uint32_t>(ramp) + static_cast<std::uint32_t>(offset));
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t(ramp) + offset, 0, 255));
+}
+
+int towardsChosen(int index, int channel) {
+    const int strength = 255 - std::clamp(channel, 0, 255);
+    return 255 - strength * index / 255;
 }
 
 template <typename Entry> Palette buildPalette(Entry entry) {
@@ -51,5 +58,12 @@ Palette BuildTonePalette(PaletteFactors f) {
         if (i == paletteSize - 1)
             return makeColour(255, 255, 234);
         return makeColour(tone(i, 55078, f.red), tone(i, 70312, f.green), tone(i, 64844, f.blue));
+    });
+}
+
+Palette BuildChosenTintPalette(PaletteFactors f) {
+    return buildPalette([f](int i) {
+        return makeColour(towardsChosen(i, f.red), towardsChosen(i, f.green),
+                          towardsChosen(i, f.blue));
     });
 }

@@ -41,6 +41,15 @@ check "the scalable icon is an SVG" bash -c \
 for page in $manual_pages; do
   check "man1/$page is a gzip file" gzip -t "$root/usr/share/man/man1/$page"
 done
+for program in $programs; do
+  check "$program has a manual page that man reads without a warning" bash -c \
+    "set -o pipefail; warnings=\$(zcat '$root/usr/share/man/man1/$program.1.gz' | groff -man -ww -z 2>&1) && [ -z \"\$warnings\" ]"
+done
+copyright=$root/usr/share/doc/tilettes/copyright
+check "the copyright file is in the machine-readable format" \
+  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright"
+check "the copyright file covers every file and names its licence" bash -c \
+  "grep -qx 'Files: \\*' '$copyright' && grep -q '^License: .' '$copyright'"
 check "every file is under /usr" bash -c "! dpkg-deb -c '$deb' | awk '{print \$6}' | grep -v -e '^\./\$' -e '^\./usr/'"
 
 # The MIME type the desktop entry opens is the one the MIME package gives *.agt files.

@@ -348,8 +348,8 @@ void putU32(QByteArray& bytes, qint64 at, std::uint32_t value) {
     putU16(bytes, at + 2, value >> 16);
 }
 
-void writeHeaders(QByteArray& bytes, const Bitmap& bitmap, int bitCount, qint64 pixelOffset) {
-    constexpr std::uint32_t pixelsPerMetre = 3780; // 96 dots per inch
+void writeHeaders(QByteArray& bytes, const Bitmap& bitmap, int bitCount, qint64 pixelOffset,
+                  std::uint32_t pixelsPerMetre) {
     bytes[0] = 'B';
     bytes[1] = 'M';
     putU32(bytes, 2, static_cast<std::uint32_t>(bytes.size()));
@@ -400,7 +400,7 @@ Bitmap decodeBmp(const QByteArray& file) {
                              : decodeUncompressed(reader, header));
 }
 
-QByteArray encodeBmp(const Bitmap& bitmap) {
+QByteArray encodeBmp(const Bitmap& bitmap, int pixelsPerInch) {
     if (bitmap.isEmpty())
         return {};
     const bool indexed = bitmap.isIndexed();
@@ -411,7 +411,8 @@ QByteArray encodeBmp(const Bitmap& bitmap) {
     if (fileSize > std::numeric_limits<std::uint32_t>::max())
         return {};
     QByteArray bytes(fileSize, '\0');
-    writeHeaders(bytes, bitmap, bitCount, pixelOffset);
+    writeHeaders(bytes, bitmap, bitCount, pixelOffset,
+                 static_cast<std::uint32_t>(pixelsPerMetre(pixelsPerInch)));
     if (indexed)
         writePalette(bytes, bitmap);
     char* pixels = bytes.data() + pixelOffset;

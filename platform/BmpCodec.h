@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Bitmap.h"
+#include "platform/TiletteUnits.h"
 
 #include <QByteArray>
 
@@ -11,5 +12,6 @@
 Bitmap decodeBmp(const QByteArray& file);
 
 // A bottom-up file with a 40-byte header: 8 bits with the 256-entry palette for an indexed Bitmap,
-// 24 bits otherwise. Empty when the bitmap is empty or too large for the format.
-QByteArray encodeBmp(const Bitmap& bitmap);
+// 24 bits otherwise, recording the given resolution. Empty when the bitmap is empty or too large
+// for the format.
+QByteArray encodeBmp(const Bitmap& bitmap, int pixelsPerInch = tiletteUnitsPerInch);

@@ -222,7 +222,7 @@ void toRgbRow(const QImage& image, int y, JSAMPLE* target) {
     }
 }
 
-void encodeSteps(Compression& c, const QImage& image, int quality) {
+void encodeSteps(Compression& c, const QImage& image, int quality, int pixelsPerInch) {
     jpeg_create_compress(&c.info);
     c.created = true;
     jpeg_mem_dest(&c.info, &c.output, &c.outputSize);
@@ -232,6 +232,9 @@ void encodeSteps(Compression& c, const QImage& image, int quality) {
     c.info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&c.info);
     jpeg_set_quality(&c.info, quality, TRUE);
+    c.info.density_unit = 1; // dots per inch
+    c.info.X_density = static_cast<UINT16>(pixelsPerInch);
+    c.info.Y_density = static_cast<UINT16>(pixelsPerInch);
     jpeg_start_compress(&c.info, TRUE);
     while (c.info.next_scanline < c.info.image_height) {
         toRgbRow(image, static_cast<int>(c.info.next_scanline), c.rgbRow.data());
@@ -241,10 +244,10 @@ void encodeSteps(Compression& c, const QImage& image, int quality) {
     jpeg_finish_compress(&c.info);
 }
 
-bool encodeTrapped(Compression& c, const QImage& image, int quality) {
+bool encodeTrapped(Compression& c, const QImage& image, int quality, int pixelsPerInch) {
     if (setjmp(c.trap.jump))
         return false;
-    encodeSteps(c, image, quality);
+    encodeSteps(c, image, quality, pixelsPerInch);
     return true;
 }
 
@@ -261,11 +264,11 @@ DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight) {
     return result;
 }
 
-QByteArray encodeJpeg(const Bitmap& bitmap, int quality) {
+QByteArray encodeJpeg(const Bitmap& bitmap, int quality, int pixelsPerInch) {
     const Bitmap trueColour = bitmap.toTrueColour();
     Compression compression;
     compression.rgbRow.resize(static_cast<std::size_t>(trueColour.width()) * 3);
-    if (!encodeTrapped(compression, trueColour.image(), quality))
+    if (!encodeTrapped(compression, trueColour.image(), quality, pixelsPerInch))
         throw jpegError(reinterpret_cast<j_common_ptr>(&compression.info));
     return QByteArray(reinterpret_cast<const char*>(compression.output),
                       static_cast<qsizetype>(compression.outputSize));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PictureFile.h"
+#include "platform/TiletteUnits.h"
 
 #include <QByteArray>
 
@@ -12,5 +13,6 @@
 // minHeight pixels, else at full size.
 DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight);
 
-// A baseline, three-component colour JPEG at the given quality (1 to 100).
-QByteArray encodeJpeg(const Bitmap& bitmap, int quality);
+// A baseline, three-component colour JPEG at the given quality (1 to 100), its JFIF header
+// recording the given resolution in pixels per inch.
+QByteArray encodeJpeg(const Bitmap& bitmap, int quality, int pixelsPerInch = tiletteUnitsPerInch);

@@ -236,16 +236,16 @@ DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeig
     }
 }
 
-void writeBitmapFile(const QString& path, const Bitmap& bitmap) {
-    writeEncoded(path, encodeBmp(bitmap), QStringLiteral("bitmap"));
+void writeBitmapFile(const QString& path, const Bitmap& bitmap, int pixelsPerInch) {
+    writeEncoded(path, encodeBmp(bitmap, pixelsPerInch), QStringLiteral("bitmap"));
 }
 
-void writePngFile(const QString& path, const Bitmap& bitmap) {
-    writeEncoded(path, encodePng(bitmap), QStringLiteral("PNG"));
+void writePngFile(const QString& path, const Bitmap& bitmap, int pixelsPerInch) {
+    writeEncoded(path, encodePng(bitmap, pixelsPerInch), QStringLiteral("PNG"));
 }
 
-void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality) {
+void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality, int pixelsPerInch) {
     if (bitmap.isEmpty())
         throw cannotCreate(path, QStringLiteral("The picture is empty."));
-    writeWholeFile(path, encodeJpeg(bitmap, quality));
+    writeWholeFile(path, encodeJpeg(bitmap, quality, pixelsPerInch));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Bitmap.h"
+#include "platform/TiletteUnits.h"
 
 #include <QString>
 
@@ -31,14 +32,19 @@ bool isPictureFile(const QString& path);
 // folder that takes the name only when it is complete, so a failed write leaves an existing file
 // as it was and no part of the new one. Permissions of a replaced file are kept, and a symbolic
 // link is written through. A file that cannot be written throws
-// UserError("Cannot create file \"<path>\". <reason>").
+// UserError("Cannot create file \"<path>\". <reason>"). Each file records its resolution, so
+// that other programs print it at its true size: 200 pixels per inch, the tilettes' own, unless
+// the picture was made smaller.
 
 // Writes a Windows bitmap file: 24 bits per pixel for a true-colour Bitmap, 8 bits with its
 // 256-entry palette for an indexed Bitmap.
-void writeBitmapFile(const QString& path, const Bitmap& bitmap);
+void writeBitmapFile(const QString& path, const Bitmap& bitmap,
+                     int pixelsPerInch = tiletteUnitsPerInch);
 
 // Writes an 8-bit RGB PNG, not interlaced.
-void writePngFile(const QString& path, const Bitmap& bitmap);
+void writePngFile(const QString& path, const Bitmap& bitmap,
+                  int pixelsPerInch = tiletteUnitsPerInch);
 
 // Writes a baseline colour JPEG at the given quality (100 for exports).
-void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality = 100);
+void writeJpegFile(const QString& path, const Bitmap& bitmap, int quality = 100,
+                   int pixelsPerInch = tiletteUnitsPerInch);

@@ -185,11 +185,13 @@ void writeToOutput(png_structp png, png_bytep data, std::size_t length) {
 
 void flushNothing(png_structp) {}
 
-void encodeSteps(Encoding& e, const QImage& image) {
+void encodeSteps(Encoding& e, const QImage& image, int pixelsPerInch) {
     png_set_write_fn(e.png, &e.output, writeToOutput, flushNothing);
     png_set_IHDR(e.png, e.info, static_cast<png_uint_32>(image.width()),
                  static_cast<png_uint_32>(image.height()), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    const auto perMetre = static_cast<png_uint_32>(pixelsPerMetre(pixelsPerInch));
+    png_set_pHYs(e.png, e.info, perMetre, perMetre, PNG_RESOLUTION_METER);
     png_write_info(e.png, e.info);
     // QImage's 32-bit pixels carry a fourth byte for libpng to drop.
     if (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
@@ -203,10 +205,10 @@ void encodeSteps(Encoding& e, const QImage& image) {
     png_write_end(e.png, nullptr);
 }
 
-bool encodeTrapped(Encoding& e, const QImage& image) {
+bool encodeTrapped(Encoding& e, const QImage& image, int pixelsPerInch) {
     if (setjmp(png_jmpbuf(e.png)))
         return false;
-    encodeSteps(e, image);
+    encodeSteps(e, image, pixelsPerInch);
     return true;
 }
 
@@ -231,7 +233,7 @@ Bitmap decodePng(const QByteArray& file) {
     return Bitmap(std::move(d.image));
 }
 
-QByteArray encodePng(const Bitmap& bitmap) {
+QByteArray encodePng(const Bitmap& bitmap, int pixelsPerInch) {
     if (bitmap.isEmpty())
         return {};
     const Bitmap trueColour = bitmap.toTrueColour();
@@ -239,7 +241,7 @@ QByteArray encodePng(const Bitmap& bitmap) {
     e.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpBack, ignoreWarning);
     if (e.png)
         e.info = png_create_info_struct(e.png);
-    if (!e.info || !encodeTrapped(e, trueColour.image()))
+    if (!e.info || !encodeTrapped(e, trueColour.image(), pixelsPerInch))
         return {};
     return e.output;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Bitmap.h"
+#include "platform/TiletteUnits.h"
 
 #include <QByteArray>
 
@@ -16,6 +17,6 @@ bool isPng(const QByteArray& file);
 // its last row.
 Bitmap decodePng(const QByteArray& file);
 
-// An 8-bit RGB file, not interlaced; an indexed Bitmap is written in its colours. Empty when the
-// bitmap is empty or libpng cannot write it.
-QByteArray encodePng(const Bitmap& bitmap);
+// An 8-bit RGB file, not interlaced, recording the given resolution; an indexed Bitmap is written
+// in its colours. Empty when the bitmap is empty or libpng cannot write it.
+QByteArray encodePng(const Bitmap& bitmap, int pixelsPerInch = tiletteUnitsPerInch);

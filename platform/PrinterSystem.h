@@ -21,11 +21,16 @@ struct DeviceCapabilities {
     int numColors = 0;
 };
 
-// An open print job: one page to draw on.
+// An open print job: one page to draw on, or one per copy where the printer cannot make copies.
 class PrintJob {
   public:
     virtual ~PrintJob() = default;
     virtual QPaintDevice* page() = 0;
+    // How many times the page is to be drawn: once when the printer makes the copies itself,
+    // once a copy when it cannot (a PDF file has no copy count, only pages).
+    virtual int pageCopies() const = 0;
+    // Ends the page drawn and begins the next one of the same document.
+    virtual void newPage() = 0;
     // Finishes the document; throws UserError when the printer fails.
     virtual void finish() = 0;
 };

@@ -26,7 +26,9 @@ void printSheetPage(PrinterSystem& printers, const QString& title, const Bitmap&
                     const PrinterMetrics& metrics, const SheetDefinition& definition,
                     const SheetGrid& grid) {
     const std::unique_ptr<PrintJob> job = printers.beginDocument(title);
-    {
+    for (int copy = 0; copy < job->pageCopies(); ++copy) {
+        if (copy > 0)
+            job->newPage();
         Canvas page(job->page());
         drawSheetPage(page, sheet, metrics, definition, grid);
     }

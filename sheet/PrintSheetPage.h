@@ -17,8 +17,9 @@ class PrinterSystem;
 void drawSheetPage(Canvas& page, const Bitmap& sheet, const PrinterMetrics& metrics,
                    const SheetDefinition& definition, const SheetGrid& grid);
 
-// Prints that page as one job on the selected printer, which makes the copies. Throws UserError
-// when the printer fails; a job dropped by an error is aborted, so nothing half-drawn goes out.
+// Prints that page as one job on the selected printer, which makes the copies; a printer that
+// cannot (a PDF file) gets the page once a copy. Throws UserError when the printer fails; a job
+// dropped by an error is aborted, so nothing half-drawn goes out.
 void printSheetPage(PrinterSystem& printers, const QString& title, const Bitmap& sheet,
                     const PrinterMetrics& metrics, const SheetDefinition& definition,
                     const SheetGrid& grid);

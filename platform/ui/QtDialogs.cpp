@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSpacerItem>
 #include <algorithm>
 #include <cmath>
@@ -61,6 +62,12 @@ void makeRoomForTitle(QMessageBox& box) {
                       grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// "PNG Image File (*.png)" gives "png": the extension a name typed bare gets under that filter.
+QString suffixOfFilter(const QString& filter) {
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.(\\w+)"));
+    return firstPattern.match(filter).captured(1);
+}
+
 QMessageBox::StandardButton showMessageBox(QMessageBox::Icon icon, const QString& title,
                                            const QString& text,
                                            QMessageBox::StandardButtons buttons, QWidget* parent) {
@@ -90,6 +97,13 @@ std::unique_ptr<QFileDialog> QtDialogs::makeFileDialog(const FileDialogRequest& 
     if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
         dialog->selectNameFilter(request.filters.at(request.selectedFilter));
     dialog->setDefaultSuffix(request.defaultSuffix);
+    // A name typed without an extension is written in the format of the filter the user chose.
+    if (mode == QFileDialog::AcceptSave)
+        QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(),
+                         [saving = dialog.get()](const QString& filter) {
+                             if (const QString suffix = suffixOfFilter(filter); !suffix.isEmpty())
+                                 saving->setDefaultSuffix(suffix);
+                         });
     if (!request.fileName.isEmpty())
         dialog->selectFile(request.fileName);
     return dialog;

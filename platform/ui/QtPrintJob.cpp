@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -60,6 +61,16 @@ QtPrintJob::~QtPrintJob() {
 
 QPaintDevice* QtPrintJob::page() {
     return painter_.isActive() ? &printer_->page : nullptr;
+}
+
+int QtPrintJob::pageCopies() const {
+    const QPrinter& device = printer_->printer;
+    return device.supportsMultipleCopies() ? 1 : std::max(1, device.copyCount());
+}
+
+void QtPrintJob::newPage() {
+    if (painter_.isActive() && !printer_->printer.newPage())
+        throw UserError(QStringLiteral("Printing on \"%1\" failed").arg(printerName_));
 }
 
 void QtPrintJob::finish() {

@@ -21,6 +21,8 @@ class QtPrintJob : public PrintJob {
     ~QtPrintJob() override;
 
     QPaintDevice* page() override;
+    int pageCopies() const override;
+    void newPage() override;
     void finish() override;
 
   private:

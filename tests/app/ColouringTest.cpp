@@ -114,20 +114,19 @@ TEST_F(ColouringTest, WhatCannotBeColouredIsToldAndChangesNothing) {
 
 TEST_F(ColouringTest, SelectAColourTintsWithTheColourChosen) {
     form->TypeRadioGroup->setItemIndex(20);
-    dialogs.answerColour(0x0000FF); // pure red: a yellow tint
+    dialogs.answerColour(0x0000FF); // pure red: a red tint
     openColouring(3);
-    EXPECT_EQ(form->state.PaletteFactors.red, 0);
-    EXPECT_EQ(form->state.PaletteFactors.green, 0);
-    EXPECT_EQ(form->state.PaletteFactors.blue, 255);
+    EXPECT_EQ(form->state.PaletteFactors, (PaletteFactors{255, 0, 0}));
     const Colour tinted = form->state.ColoredBitmap.pixel(10, 10);
     EXPECT_EQ(redOf(tinted), 255);
-    EXPECT_EQ(greenOf(tinted), 255);
-    // Cancelled, the tint keeps the factors it had.
+    EXPECT_LT(greenOf(tinted), 255);
+    EXPECT_EQ(greenOf(tinted), blueOf(tinted));
+    // Cancelled, the tint is of the colour chosen last, whatever scheme came between.
     form->TypeRadioGroup->setItemIndex(0);
-    const int sepiaRed = form->state.PaletteFactors.red;
     dialogs.cancel();
     form->TypeRadioGroup->setItemIndex(20);
-    EXPECT_EQ(form->state.PaletteFactors.red, sepiaRed);
+    EXPECT_EQ(form->state.PaletteFactors, (PaletteFactors{255, 0, 0}));
+    EXPECT_EQ(dialogs.shown().back().initialColour, 0x0000FFu);
 }
 
 TEST_F(ColouringTest, PickingTakesTheClickedColourForEachTarget) {

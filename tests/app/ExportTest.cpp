@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPushButton>
 
 namespace {
@@ -53,28 +54,35 @@ class ExportTest : public WindowFixture {
     }
 };
 
+// The name's extension chooses the format where it names one; the file records its resolution
+// (pixels a metre: 7874 for 200 an inch, 2953 for 75, 3937 for 100).
 TEST_F(ExportTest, EachItemWritesItsFormatAtItsSize) {
     struct Case {
         QAction* TForm1::*item;
         const char* name;
         const char* title;
-        bool bitmap;
+        bool bitmap; // the item's own format
+        const char* magic;
         int width, height; // 1600 × 2100 sheet of 320 × 320 tilettes at 8 × 10.5 inches
+        int pixelsPerMetre;
     };
     const Case cases[] = {
         {&TForm1::SaveSheetImageBestItem, "sheet.bmp",
-         "File name to save sheet of tilettes, as a bitmap.", true, 1600, 2100},
-        // A bitmap's name for a JPEG item: the name is kept, the data is JPEG, the old file gone.
+         "File name to save sheet of tilettes, as a bitmap.", true, "BM", 1600, 2100, 7874},
+        // A bitmap's name for a JPEG item: a bitmap file replaces the one written before.
         {&TForm1::SaveSheetImageGoodItem, "sheet.bmp",
-         "File name to save sheet of tilettes, as a jpg.", false, 1600, 2100},
-        {&TForm1::SaveSheetImageforEmailItem, "sheet-mail.jpg",
-         "File name to save sheet of tilettes, as a small jpg, to email", false, 600, 787},
-        {&TForm1::SaveSingleTiletteImageBestItem, "tilette.bmp",
-         "File name to save single tilette, as a bitmap.", true, 320, 320},
-        {&TForm1::SaveSingleTiletteImageGoodItem, "tilette.jpg",
-         "File name to save single tilette, as a jpg.", false, 320, 320},
-        {&TForm1::SaveSingleTiletteImageforEmailItem, "tilette-mail.jpg",
-         "File name to save single tilette, as a small jpg, to email", false, 160, 160},
+         "File name to save sheet of tilettes, as a jpg.", false, "BM", 1600, 2100, 7874},
+        {&TForm1::SaveSheetImageforEmailItem, "sheet-mail.JPEG",
+         "File name to save sheet of tilettes, as a small jpg, to email", false, "\xFF\xD8", 600,
+         787, 2953},
+        {&TForm1::SaveSingleTiletteImageBestItem, "tilette.Png",
+         "File name to save single tilette, as a bitmap.", true, "\x89PNG", 320, 320, 7874},
+        // A name that asks for no format of ours gets the item's.
+        {&TForm1::SaveSingleTiletteImageGoodItem, "tilette.pic",
+         "File name to save single tilette, as a jpg.", false, "\xFF\xD8", 320, 320, 7874},
+        {&TForm1::SaveSingleTiletteImageforEmailItem, "tilette-mail.png",
+         "File name to save single tilette, as a small jpg, to email", false, "\x89PNG", 160, 160,
+         3937},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
@@ -87,12 +95,15 @@ TEST_F(ExportTest, EachItemWritesItsFormatAtItsSize) {
         ASSERT_EQ(dialogs.shown().size(), shownBefore + 1) << lastError().toStdString();
         const FileDialogRequest& asked = dialogs.shown().back().request;
         EXPECT_EQ(asked.title, QString::fromLatin1(c.title));
-        EXPECT_EQ(asked.filters, QStringList{c.bitmap ? "Bitmaps (*.bmp)" : "Jpg (*.jpg)"});
+        EXPECT_EQ(asked.filters, (QStringList{c.bitmap ? "Bitmaps (*.bmp)" : "Jpg (*.jpg)",
+                                              "PNG Image File (*.png)"}));
         EXPECT_EQ(asked.defaultSuffix, c.bitmap ? "bmp" : "jpg");
         EXPECT_TRUE(asked.confirmOverwrite);
 
-        const QByteArray bytes = contentOf(path);
-        EXPECT_EQ(bytes.left(2), c.bitmap ? QByteArray("BM") : QByteArray("\xFF\xD8"));
+        const QByteArray magic(c.magic);
+        EXPECT_EQ(contentOf(path).left(magic.size()), magic);
+        // A JPEG records pixels an inch, which Qt turns into a metre's worth rounding down.
+        EXPECT_NEAR(QImage(path).dotsPerMeterX(), c.pixelsPerMetre, 1);
         const Bitmap written = readPicture(path);
         EXPECT_EQ(written.width(), c.width);
         EXPECT_EQ(written.height(), c.height);
@@ -101,7 +112,7 @@ TEST_F(ExportTest, EachItemWritesItsFormatAtItsSize) {
     }
     // The sheet is shrunk whole rather than cut: the bottom rows of the small copy are the white
     // below the sixth row of tilettes.
-    const Bitmap mail = readPicture(folder.filePath("sheet-mail.jpg"));
+    const Bitmap mail = readPicture(folder.filePath("sheet-mail.JPEG"));
     EXPECT_TRUE(near(mail.pixel(60, 60), pictureColour));
     EXPECT_TRUE(near(mail.pixel(60, 780), colours::white));
     EXPECT_EQ(folderContents().size(), 6); // the picture and five exports, nothing else

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <stdexcept>
 
 namespace {
@@ -152,15 +153,30 @@ TEST_F(PrintTest, EveryFailureIsToldAndLeavesTheWindowWorking) {
 
 TEST_F(PrintTest, ThePdfPrinterAsksWhereAndSaysWhereItWrote) {
     printers.toFile = true;
+    const QString home = folder.filePath(QStringLiteral("home"));
+    ASSERT_TRUE(QDir().mkpath(home));
+    const QByteArray ownHome = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", ownHome); });
+    qputenv("HOME", QFile::encodeName(home));
+    // Without a documents folder, the sheet is proposed in the home folder.
+    const size_t before = dialogs.shown().size();
     dialogs.cancel();
     form->run(&TForm1::PrintButtonClick);
     EXPECT_EQ(dialogs.shown().back().text, QStringLiteral("Nothing printed."));
     EXPECT_EQ(printers.documentsBegun, 0);
+    EXPECT_EQ(dialogs.shown().at(before).request.folder, home);
+    EXPECT_EQ(dialogs.shown().at(before).request.fileName, QStringLiteral("sheet.pdf"));
 
+    // Once there is one, there; and named after the setup saved.
+    ASSERT_TRUE(QDir(home).mkdir(QStringLiteral("Documents")));
+    dialogs.answerFile(folder.filePath(QStringLiteral("stamps.agt")));
+    form->SaveAsItemClick();
     const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
     dialogs.answerFile(pdf);
     form->run(&TForm1::PrintButtonClick);
     const ShownDialog& asked = dialogs.shown()[dialogs.shown().size() - 2];
+    EXPECT_EQ(asked.request.folder, QDir(home).filePath(QStringLiteral("Documents")));
+    EXPECT_EQ(asked.request.fileName, QStringLiteral("stamps.pdf"));
     EXPECT_EQ(asked.kind, DialogKind::SaveFile);
     EXPECT_EQ(asked.request.defaultSuffix, QStringLiteral("pdf"));
     EXPECT_TRUE(asked.request.confirmOverwrite);

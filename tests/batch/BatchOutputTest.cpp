@@ -54,6 +54,11 @@ TEST_F(TilettesBatch, ThePdfPageCarriesEachTiletteWhereTheGeometryPutsIt) {
     }
     EXPECT_TRUE(near(at(sheetWidth / 2, tilettesDown * tiletteHeight + 20), colours::white));
     EXPECT_TRUE(near(colourAt(page, 10, 10), colours::white)); // the margin
+
+    // A PDF has no copy count: each copy is a page of its own.
+    EXPECT_RAN(run({setup, QStringLiteral("--copies"), QStringLiteral("2"), QStringLiteral("-o"),
+                    QStringLiteral("c2.pdf")}));
+    EXPECT_EQ(readPdfFacts(path(QStringLiteral("c2.pdf"))).pages, 2);
 }
 
 // The setup stores no paper: the PDF printer's own follows the locale, A4 outside the countries
@@ -67,26 +72,31 @@ TEST_F(TilettesBatch, WithoutAPaperThePdfIsOnTheLocalesPaper) {
 
 TEST_F(TilettesBatch, EachPictureFormatIsWrittenAtItsSize) {
     const QString setup = threeRowsSetup();
+    // Each file records its resolution in pixels a metre: 7874 for 200 an inch, 2953 for 75,
+    // 3937 for 100.
     const struct {
         QStringList arguments;
         QByteArray magic;
         int width, height;
+        int pixelsPerMetre;
     } cases[] = {
-        {{"-o", "sheet.bmp"}, "BM", sheetWidth, sheetHeight},
-        {{"-o", "sheet.jpg"}, "\xFF\xD8\xFF", sheetWidth, sheetHeight},
+        {{"-o", "sheet.bmp"}, "BM", sheetWidth, sheetHeight, 7874},
+        {{"-o", "sheet.jpg"}, "\xFF\xD8\xFF", sheetWidth, sheetHeight, 7874},
         // E-mail: the sheet at 75 pixels an inch, the tilette at 100.
-        {{"-o", "mail.JPEG", "--email"}, "\xFF\xD8\xFF", 600, 787},
-        {{"-o", "mail.bmp", "--email"}, "BM", 600, 787},
-        {{"-o", "sheet.png"}, "\x89PNG", sheetWidth, sheetHeight},
+        {{"-o", "mail.JPEG", "--email"}, "\xFF\xD8\xFF", 600, 787, 2953},
+        {{"-o", "mail.bmp", "--email"}, "BM", 600, 787, 2953},
+        {{"-o", "sheet.png"}, "\x89PNG", sheetWidth, sheetHeight, 7874},
         {{"-o", "one.png", "--tilette", "1", "--email"},
          "\x89PNG",
          tiletteWidth / 2,
-         tiletteHeight / 2},
-        {{"-o", "one.bmp", "--tilette", "2"}, "BM", tiletteWidth, tiletteHeight},
+         tiletteHeight / 2,
+         3937},
+        {{"-o", "one.bmp", "--tilette", "2"}, "BM", tiletteWidth, tiletteHeight, 7874},
         {{"-o", "one.jpg", "--tilette", "3", "--email"},
          "\xFF\xD8\xFF",
          tiletteWidth / 2,
-         tiletteHeight / 2},
+         tiletteHeight / 2,
+         3937},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
@@ -94,6 +104,8 @@ TEST_F(TilettesBatch, EachPictureFormatIsWrittenAtItsSize) {
                        c.arguments));
         const QString written = path(c.arguments[1]);
         EXPECT_EQ(startOf(written, static_cast<int>(c.magic.size())), c.magic);
+        // A JPEG records pixels an inch, which Qt turns into a metre's worth rounding down.
+        EXPECT_NEAR(QImage(written).dotsPerMeterX(), c.pixelsPerMetre, 1);
         const Bitmap back = readPicture(written);
         EXPECT_EQ(back.width(), c.width);
         EXPECT_EQ(back.height(), c.height);

@@ -32,7 +32,7 @@ const SchemeRow schemeTable[] = {
     {17, "17 - Deep Blue Tone", PaletteBuilder::tone, {50, 20, 60}},
     {18, "18 - Red Tone", PaletteBuilder::tone, {120, 40, 50}},
     {19, "19 - Green Tone", PaletteBuilder::tone, {50, 98, 45}},
-    {20, "20 - Select a color", PaletteBuilder::tint, {0, 0, 0}},
+    {20, "20 - Select a color", PaletteBuilder::chosenTint, {0, 0, 0}},
 };
 
 Colour entry(int scheme, int index) {
@@ -101,20 +101,21 @@ TEST(ColourSchemes, EdgeEntriesOfTheNamedSchemes) {
         {0, 254, makeColour(246, 249, 223)},
         {0, 255, makeColour(255, 255, 234)},
         {7, 2, makeColour(255, 255, 255)},
-        // Brown Tone: red 128 + 127 still fits at 234 and wraps at 235 (129 + 127 = 256), green
-        // 170 + 85 fits at 243 and wraps at 244 (171 + 85); 254 is 139 + 127, 178 + 85, 164 + 63.
+        // Brown Tone: red 128 + 127 reaches 255 at 234 and stays there (129 + 127 at 235), green
+        // 170 + 85 at 243 (171 + 85 at 244); 254 is 139 + 127, 178 + 85, 164 + 63.
         {16, 234, makeColour(255, 249, 214)},
-        {16, 235, makeColour(0, 250, 215)},
-        {16, 243, makeColour(4, 255, 220)},
-        {16, 244, makeColour(5, 0, 221)},
-        {16, 254, makeColour(10, 7, 227)},
+        {16, 235, makeColour(255, 250, 215)},
+        {16, 243, makeColour(255, 255, 220)},
+        {16, 244, makeColour(255, 255, 221)},
+        {16, 254, makeColour(255, 255, 227)},
         {16, 255, makeColour(255, 255, 234)},
-        // Red Tone: red 135 + 120 at 246, 136 + 120 wraps at 247.
+        // Red Tone: red 135 + 120 at 246, 136 + 120 at 247.
         {18, 246, makeColour(255, 212, 209)},
-        {18, 247, makeColour(0, 213, 210)},
-        // Green Tone: green 157 + 98 at 224, 158 + 98 wraps at 225.
+        {18, 247, makeColour(255, 213, 210)},
+        // Green Tone: green 157 + 98 at 224, 158 + 98 at 225.
         {19, 224, makeColour(173, 255, 190)},
-        {19, 225, makeColour(173, 0, 190)},
+        {19, 225, makeColour(173, 255, 190)},
+        {19, 255, makeColour(255, 255, 234)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.scheme << " entry " << c.index);
@@ -122,21 +123,31 @@ TEST(ColourSchemes, EdgeEntriesOfTheNamedSchemes) {
     }
 }
 
-TEST(ColourSchemes, ChosenColourGivesCrosswiseTintFactors) {
-    // Pure red is 0x0000FF: blue byte 0, green 0, red 255.
-    EXPECT_EQ(factorsOfChosenColour(0x0000FF), (PaletteFactors{0, 0, 255}));
-    EXPECT_EQ(factorsOfChosenColour(0x123456), (PaletteFactors{0x12, 0x34, 0x56}));
-    EXPECT_EQ(factorsOfChosenColour(0xFFFFFF), (PaletteFactors{255, 255, 255}));
-    // Red chosen makes the tint of "6 - Yellow".
-    const Palette chosen = schemePalette(selectColourScheme, factorsOfChosenColour(0x0000FF));
-    EXPECT_EQ(chosen, schemePalette(6, schemeFactors(6)));
-    EXPECT_EQ(chosen[0], makeColour(255, 255, 0));
-    EXPECT_EQ(chosen[2], makeColour(255, 255, 254));
+// Scheme 20 runs from white to the colour chosen: 255 - (255 - c) * i div 255 per channel.
+TEST(ColourSchemes, ChosenColourGivesATintFromWhiteToIt) {
+    const struct {
+        Colour chosen;
+        int index;
+        Colour colour;
+    } cases[] = {
+        {0x0000FF, 0, makeColour(255, 255, 255)}, // pure red
+        {0x0000FF, 128, makeColour(255, 127, 127)},
+        {0x0000FF, 255, makeColour(255, 0, 0)},
+        {0x00FF00, 200, makeColour(55, 255, 55)}, // pure green
+        {0x123456, 100,
+         makeColour(255 - 169 * 100 / 255, 255 - 203 * 100 / 255, 255 - 237 * 100 / 255)},
+        {0x123456, 255, makeColour(0x56, 0x34, 0x12)},
+        {0x000000, 1, makeColour(254, 254, 254)}, // black: a grey ramp
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << std::hex << c.chosen << std::dec << " entry " << c.index);
+        EXPECT_EQ(schemePalette(selectColourScheme, factorsOfChosenColour(c.chosen)).at(c.index),
+                  c.colour);
+    }
 }
 
 TEST(ColourSchemes, GivenFactorsOverrideOnlyWhereTheBuilderUsesThem) {
-    // Scheme 20 without factors: every channel full, an all-white tint.
-    EXPECT_EQ(schemePalette(selectColourScheme, {}), Palette(256, 0xFFFFFF));
     // The window passes the factors it stored; any scheme builds with them.
     EXPECT_EQ(schemePalette(8, {2, 2, 2})[3], makeColour(6, 6, 6));
     EXPECT_EQ(schemePalette(15, {0, 0, 0})[100], makeColour(55, 70, 64));

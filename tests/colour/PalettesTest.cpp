@@ -68,6 +68,6 @@ TEST(TonePalette, RampPlusOffsetsWithAFixedLastEntry) {
     expectEntries(
         BuildTonePalette({107, 71, 59}),
         {{0, 107, 71, 59}, {128, 177, 160, 142}, {254, 246, 249, 223}, {255, 255, 255, 234}});
-    // A negative offset wraps downwards to the top of the byte.
-    expectEntries(BuildTonePalette({-1, 256, 300}), {{0, 255, 0, 44}, {2, 0, 1, 45}});
+    // Offsets past either end of a byte stop there.
+    expectEntries(BuildTonePalette({-1, 256, 300}), {{0, 0, 255, 255}, {2, 0, 255, 255}});
 }

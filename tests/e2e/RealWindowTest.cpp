@@ -354,14 +354,18 @@ TEST_F(RealWindowTest, TheColourPageAndAnExportedSheetAsAUserSeesThem) {
     EXPECT_GT(redOf(middle), greenOf(middle));
     EXPECT_GT(greenOf(middle), blueOf(middle));
     whenShown<QColorDialog>([](QColorDialog* dialog) {
-        dialog->setCurrentColor(QColor(0, 160, 0));
+        dialog->setCurrentColor(QColor(200, 0, 0));
         screenshot(QStringLiteral("15-colour-select-a-color"));
         dialog->accept();
     });
     QRadioButton* select = form->TypeRadioGroup->button(20);
     QTest::mouseClick(select, Qt::LeftButton, {}, QPoint(6, select->height() / 2));
-    EXPECT_EQ(form->state.PaletteFactors.green, 160);
-    screenshot(QStringLiteral("16-colour-green-tint"));
+    EXPECT_EQ(form->state.PaletteFactors.red, 200);
+    // Red chosen, a red tint: red leads, green and blue follow alike.
+    const Colour tinted = screenPixel(screenshot(QStringLiteral("16-colour-red-tint")),
+                                      form->ColorBitMapImage, QPoint(175, 175));
+    EXPECT_GT(redOf(tinted), greenOf(tinted) + 20);
+    EXPECT_NEAR(greenOf(tinted), blueOf(tinted), 8);
     QTest::mouseClick(form->CancelColoringButton, Qt::LeftButton);
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
 
@@ -389,8 +393,8 @@ TEST(ProgramStartedWithASetup, OpensTheNamedSetupAndShowsItsTilette) {
     SlotTable table;
     table[1].FileName = table[1].SaveName = picture;
     const QString setup = folder.filePath(QStringLiteral("harbour sheet.agt"));
-    saveSetupFile(setup, setupFileText(setupRecordOf(definition, table, 0,
-                                                     PageOrientation::Portrait)));
+    saveSetupFile(setup,
+                  setupFileText(setupRecordOf(definition, table, 0, PageOrientation::Portrait)));
 
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

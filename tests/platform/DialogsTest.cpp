@@ -253,6 +253,10 @@ TEST(QtDialogs, FileDialogFollowsTheRequest) {
     EXPECT_FALSE(confirming->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_EQ(confirming->directory().absolutePath(), QDir::current().absolutePath());
 
+    // A bare name gets the extension of the filter the user picks.
+    emit save->filterSelected(request.filters.at(1));
+    EXPECT_EQ(save->defaultSuffix(), QStringLiteral("jpg"));
+
     QtDialogs dialogs(nullptr);
     whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     EXPECT_EQ(dialogs.saveFile(request), std::nullopt);

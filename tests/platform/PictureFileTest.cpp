@@ -481,9 +481,9 @@ TEST_F(PictureFileTest, WritingWhereNoFileCanBeMadeThrows) {
     const QString nowhere = pathOf("no/such/folder/out.");
     const QString reason = std::strerror(ENOENT);
     const std::pair<QString, std::function<void(const QString&, const Bitmap&)>> writers[] = {
-        {"bmp", writeBitmapFile},
+        {"bmp", [](const QString& path, const Bitmap& bitmap) { writeBitmapFile(path, bitmap); }},
         {"jpg", [](const QString& path, const Bitmap& bitmap) { writeJpegFile(path, bitmap); }},
-        {"png", writePngFile},
+        {"png", [](const QString& path, const Bitmap& bitmap) { writePngFile(path, bitmap); }},
     };
     for (const auto& [suffix, write] : writers) {
         try {

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "app/controls/RadioGroup.h"
+#include "app/controls/UpDown.h"
 #include "platform/PictureFile.h"
 #include "platform/TiletteUnits.h"
 #include "platform/ui/QtPrinterSystem.h"
@@ -334,6 +335,8 @@ TEST_F(PrintedPageTest, ThePdfPrinterPrintsTheTilettesAtTheirTrueSize) {
     ASSERT_GT(caps.pixelsPerInchY, 0);
 
     auto form = windowWithPicture(printers);
+    // A file has no copy count: each copy is a page of its own.
+    form->CopiesUpDown->setPosition(2);
     const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
     dialogs.answerFile(pdf);
     form->run(&TForm1::PrintButtonClick);
@@ -343,7 +346,7 @@ TEST_F(PrintedPageTest, ThePdfPrinterPrintsTheTilettesAtTheirTrueSize) {
 
     const PdfFacts facts = readPdfFacts(pdf);
     ASSERT_TRUE(facts.problem.isEmpty()) << facts.problem.toStdString();
-    EXPECT_EQ(facts.pages, 1);
+    EXPECT_EQ(facts.pages, 2);
     const QSizeF paper(caps.physicalWidth * 72.0 / caps.pixelsPerInchX,
                        caps.physicalHeight * 72.0 / caps.pixelsPerInchY);
     EXPECT_NEAR(facts.pageSizePoints.width(), paper.width(), 1.0);

@@ -91,6 +91,12 @@ class FakePrinterSystem : public PrinterSystem {
             page_.fill(Qt::white);
         }
         QPaintDevice* page() override { return &page_; }
+        // Like a print queue, the fake makes its copies itself.
+        int pageCopies() const override { return 1; }
+        void newPage() override {
+            owner_.printedPages.push_back(page_);
+            page_.fill(Qt::white);
+        }
         void finish() override {
             if (owner_.failFinish)
                 throw UserError(QStringLiteral("Printer error"));
