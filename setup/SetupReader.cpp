@@ -63,10 +63,12 @@ class LineReader {
     // Colours are read as signed 32-bit numbers and keep their bits.
     Colour colour() { return static_cast<Colour>(integer()); }
 
-    // The opening quote is skipped without a look; the text ends at the next double quote.
+    // The opening quote is skipped without a look; the text runs to the last double quote of
+    // the line, so that a text with double quotes of its own comes back whole (texts are
+    // written unescaped, and no key word holds a double quote).
     QString text() {
         const QString inside = take().mid(1);
-        const qsizetype end = inside.indexOf(u'"');
+        const qsizetype end = inside.lastIndexOf(u'"');
         return end < 0 ? QString() : inside.left(end);
     }
 

@@ -97,11 +97,12 @@ TEST(SetupReader, EachFormAsItIsRead) {
         {32, "1.7.5 AdvancedHeight", "1.7.5|175"},
         {32, ".5. AdvancedHeight", ".5.|5"},
         {33, "-0.50 AdvancedWidth", "-0.50|-50"},
-        // Texts end at the next quote, whatever the first character is.
-        {6, "\"He said \"hi\"\" ValueText", "He said "},
+        // Texts end at the last quote of the line, whatever the first character is.
+        {6, "\"He said \"hi\"\" ValueText", "He said \"hi\""},
+        {6, "\"\"\" ValueText", "\""},
         {18, "\"  both ends  \" Tilette1", "  both ends  "},
         {35, "\"no closing quote Tilette1Save", ""},
-        {6, "x\"abc\" ValueText", ""},
+        {6, "x\"abc\" ValueText", "\"abc"},
         {18, "xabc\" Tilette1", "abc"},
         // Words are searched in the whole line, in a fixed order, the last found winning.
         {16, "\"Italic \" \"Bold \"", "I"},
