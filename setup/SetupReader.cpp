@@ -34,10 +34,17 @@ std::optional<int> decimalInteger(QStringView text) {
 }
 
 // A message box quotes no more of a faulty value than a person can read: a file that is no setup
-// at all can have a "value" of a megabyte.
-constexpr qsizetype longestQuotedValue = 30;
+// at all can have a "value" of a megabyte. Characters are counted, not UTF-16 units: a
+// character cut in two shows as a broken glyph.
+constexpr int longestQuotedValue = 30;
 QString quoted(const QString& text) {
-    return text.size() <= longestQuotedValue ? text : text.left(longestQuotedValue) + QChar(0x2026);
+    qsizetype end = 0;
+    for (int characters = 0; characters < longestQuotedValue && end < text.size(); ++characters)
+        end +=
+            text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate()
+                ? 2
+                : 1;
+    return end == text.size() ? text : text.left(end) + QChar(0x2026);
 }
 
 // The value of a line is what stands in front of its first blank; a line without a blank has

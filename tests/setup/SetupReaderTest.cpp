@@ -145,6 +145,12 @@ TEST(SetupReader, AFaultyNumberNamesItsLine) {
     };
     for (const auto& with : cases)
         EXPECT_EQ(failureOf(sampleWith(with.line, with.text)), QString::fromUtf8(with.message));
+    // A long value is quoted to 30 characters, none cut in two, however many units each takes.
+    const QString smile = QStringLiteral("\U0001F642");
+    for (const int count : {30, 31})
+        EXPECT_EQ(failureOf(sampleWith(1, smile.repeated(count).toUtf8() + " X")),
+                  QStringLiteral("'%1%2' is not a valid integer value (line 1, NumberWide)")
+                      .arg(smile.repeated(30), count > 30 ? QStringLiteral("\u2026") : QString()));
 }
 
 TEST(SetupReader, TheExtensionNeedsMoreThanFifteenLines) {
