@@ -131,7 +131,10 @@ class LineReader {
     QString take() {
         if (taken_ >= lines_.size()) {
             ++taken_; // the missing line is the one named
-            fail(QStringLiteral("List index out of bounds (0)"));
+            const QString end =
+                lines_.isEmpty() ? QStringLiteral("The file is empty")
+                                 : QStringLiteral("The file ends after line %1").arg(lines_.size());
+            fail(end + QStringLiteral(", but a setup has %1 lines").arg(setupLineCount));
         }
         return lines_[taken_++];
     }

@@ -17,7 +17,9 @@ QString failureOf(const QByteArray& bytes) {
 }
 
 QString outOfBounds(int line, const char* key) {
-    return QStringLiteral("List index out of bounds (0) (line %1, %2)").arg(line).arg(key);
+    const QString end = line == 1 ? QStringLiteral("The file is empty")
+                                  : QStringLiteral("The file ends after line %1").arg(line - 1);
+    return end + QStringLiteral(", but a setup has 52 lines (line %1, %2)").arg(line).arg(key);
 }
 
 SetupRecord sampleWithoutExtension() {
