@@ -201,8 +201,14 @@ TEST(PageTypeCells, EmptyGridStillMakesTheFirstStep) {
               (std::vector<SheetCell>{{9, 11, 4}}));
     EXPECT_EQ(cellsOf(PageType::FillWithAll, 0, 2, slotsOf({1, 2})),
               (std::vector<SheetCell>{{9, 11, 1}, {9, 131, 2}}));
+    // Without a row that fits, the first row is still made whole, whichever slot comes first.
+    EXPECT_EQ(cellsOf(PageType::FillWithAll, 3, 0, slotsOf({1, 2})),
+              (std::vector<SheetCell>{{9, 11, 1}, {109, 11, 2}, {209, 11, 1}}));
+    EXPECT_EQ(cellsOf(PageType::FillWithAll, 3, 0, slotsOf({2})),
+              (std::vector<SheetCell>{{9, 11, 2}, {109, 11, 2}, {209, 11, 2}}));
 }
 
+// A sheet on which nothing was placed does not count as composed.
 TEST(PageTypeCells, GridWithoutPitchPlacesNothingAfterTheSlotCheck) {
     const SheetGrid noWidth{0, 120, 3, 3, 9, 11};
     const SheetGrid backwards{100, -5, 3, 3, 9, 11};
@@ -210,7 +216,7 @@ TEST(PageTypeCells, GridWithoutPitchPlacesNothingAfterTheSlotCheck) {
          {PageType::OneImage, PageType::BlockOf9, PageType::Frame, PageType::FillWithAll}) {
         for (const SheetGrid& grid : {noWidth, backwards}) {
             const CellPlan plan = pageTypeCells(type, grid, 382, allSlots);
-            EXPECT_TRUE(plan.composed && plan.cells.empty()) << static_cast<int>(type);
+            EXPECT_TRUE(!plan.composed && plan.cells.empty()) << static_cast<int>(type);
         }
     }
     const CellPlan missing = pageTypeCells(PageType::Checkerboard, noWidth, 382, slotsOf({1}));
