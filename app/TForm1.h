@@ -310,6 +310,7 @@ class TForm1 : public QMainWindow {
     void fitLabelsToTheirText();
     void connectHandlers();
     void keepSizeInUse();
+    void computeTiletteSize();
     std::optional<QString> askForPdfFile();
     QString chosenPictureOf(int slot) const;
     void exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make);

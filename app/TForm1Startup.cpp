@@ -42,7 +42,6 @@ void TForm1::FormCreate() {
     for (ImageSlot& slot : state.ImageSlots)
         slot = ImageSlot{};
     state.CurrentTilette = Bitmap();
-    state.SourcePicture = Bitmap();
     state.Grid.tiletteWidth = 350;
     state.Grid.tiletteHeight = 350;
     for (QWidget* page : {PrintControlTabSheet, TextTabSheet, AdvancedTabSheet})

@@ -92,3 +92,10 @@ TEST_F(PictureCacheTest, StaysWithinItsBoundAndDecodesSideBySide) {
     EXPECT_EQ(cache.picturesHeld(), 3);
     EXPECT_LE(cache.bytesHeld(), 1500000);
 }
+
+TEST_F(PictureCacheTest, APictureAskedForTwiceInOnePrefetchIsDecodedOnce) {
+    const QString path = jpeg(QStringLiteral("same.jpg"), 0);
+    PictureCache cache;
+    cache.prefetch(std::vector<PictureCache::Request>(8, {path, 320, 229}));
+    EXPECT_EQ(cache.counts().decodes, 1);
+}
