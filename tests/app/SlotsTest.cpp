@@ -99,13 +99,12 @@ TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
         pictureFile(QStringLiteral("Holiday IMG_0042.BMP"), 400, 300, pictureColour);
     const int asked = form->state.Pictures.counts().requests;
     continueWith(path);
-    // The picture is taken once for the thumbnails and once for the one drawing of the tilette;
-    // the window keeps no decoded copy of its own once the cache lets go of it.
+    // Taken once for the thumbnails, once for one drawing; no decoded copy kept beside the cache.
     EXPECT_EQ(form->state.Pictures.counts().requests - asked, 2);
     const DecodedPicture held = form->state.Pictures.picture(path, slotSquareSize, slotSquareSize);
     form->state.Pictures.clear();
     EXPECT_TRUE(held.bitmap.image().isDetached());
-    // The name label is painted with the rest of the window, not on its own at every drawing.
+    // The name label is painted with the window, not forced at every drawing.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     PaintCounter label;
     form->Label3->installEventFilter(&label);

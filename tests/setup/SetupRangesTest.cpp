@@ -11,7 +11,6 @@ TEST(SetupRanges, ANumberNoControlTakesGoesToTheNearestOneAndTheUserIsTold) {
         const char* note; // empty: nothing to tell
     };
     const Case cases[] = {
-        // The window shows the number across, not its place in the list.
         {&SetupRecord::numberWide, 12, 6, "Number across 15 is not possible; 9 is used."},
         {&SetupRecord::numberWide, 0, 0, ""},
         {&SetupRecord::borderType, -1, 0, "Border type -1 is not possible; 0 is used."},
