@@ -147,9 +147,8 @@ TEST_F(TilettesBatch, EachChangeToTheSetupShowsWhereItShould) {
          [&](const Bitmap& out) {
              return centreOfRow(out, 1) == otherColour && centreOfRow(out, 2) == thirdColour;
          }},
-        // Files whose names begin with a colon are files, not the program's resources.
-        {"a setup and a picture named with a leading colon", QStringLiteral(":sheet.agt"),
-         sheet + QStringList{"--picture", "2=:other.bmp"},
+        {"a setup and a picture whose names begin with a colon, not Qt resources",
+         QStringLiteral(":sheet.agt"), sheet + QStringList{"--picture", "2=:other.bmp"},
          [&](const Bitmap& out) { return centreOfRow(out, 1) == otherColour; }},
         {"a picture in slot 4, empty in the setup", portrait,
          sheet + QStringList{"--picture", "4=other.bmp"},

@@ -208,7 +208,6 @@ TEST(PageTypeCells, EmptyGridStillMakesTheFirstStep) {
               (std::vector<SheetCell>{{9, 11, 2}, {109, 11, 2}, {209, 11, 2}}));
 }
 
-// A sheet on which nothing was placed does not count as composed.
 TEST(PageTypeCells, GridWithoutPitchPlacesNothingAfterTheSlotCheck) {
     const SheetGrid noWidth{0, 120, 3, 3, 9, 11};
     const SheetGrid backwards{100, -5, 3, 3, 9, 11};
