@@ -22,7 +22,6 @@ struct ProgramState {
     Rect PreviewRect;
     Bitmap CurrentTilette;
     Bitmap SheetBitmap;
-    Bitmap SourcePicture;
     QString ReloadMode;
     bool Printing = false;
     bool ColorPickActive = false;

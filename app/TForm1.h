@@ -315,6 +315,7 @@ class TForm1 : public QMainWindow {
     void connectHandlers();
     void keepSizeInUse();
     void takeTypedSize(QLineEdit* edit, UpDown* arrows, const QString& what);
+    void computeTiletteSize();
     std::optional<QString> askForPdfFile();
     QString chosenPictureOf(int slot) const;
     void exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make);

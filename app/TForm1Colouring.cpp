@@ -9,17 +9,31 @@
 #include "colour/Recolour.h"
 #include "platform/Canvas.h"
 #include "platform/PictureFile.h"
+#include "platform/UserError.h"
 #include "sheet/SlotPicture.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTemporaryFile>
 
 namespace {
 // A coloured copy is drawn as tilettes and letterboxed for the thumbnails; neither needs more
 // than the largest tilette, 1000 units.
 constexpr int colouringPictureSize = 1000;
+
+// Every accepted colouring gets a copy of its own: a saved setup may name an earlier copy and
+// must still open in the colours it was saved with. The name is taken by creating the file, so
+// no copy, not even one of another run of the program beside this one, is ever written over.
+QString newColouredCopy(const QString& folder, int slot) {
+    QTemporaryFile reserved(QDir(folder).filePath(QStringLiteral("~~%1-XXXXXX.bmp").arg(slot)));
+    reserved.setAutoRemove(false);
+    if (!reserved.open())
+        throw UserError(QStringLiteral("Cannot create file \"%1\". %2")
+                            .arg(reserved.fileTemplate(), reserved.errorString()));
+    return reserved.fileName();
+}
 } // namespace
 
 // The picture the user chose for the slot: colouring always starts from it, so schemes never
@@ -77,10 +91,14 @@ void TForm1::TypeRadioGroupClick() {
 void TForm1::UseColoredImageButtonClick() {
     const int slotNumber = state.CurrentSlot;
     ImageSlot& slot = state.ImageSlots.at(static_cast<size_t>(slotNumber));
-    const QString copy =
-        QDir(state.DataFolder).filePath(QStringLiteral("~~%1.bmp").arg(slotNumber));
+    const QString copy = newColouredCopy(state.DataFolder, slotNumber);
     // Written first: when it fails, the slot and its thumbnails stay as they were.
-    writeBitmapFile(copy, state.ColoredBitmap);
+    try {
+        writeBitmapFile(copy, state.ColoredBitmap);
+    } catch (const UserError&) {
+        QFile::remove(copy);
+        throw;
+    }
     Bitmap square(slotSquareSize, slotSquareSize, colours::white);
     {
         Canvas canvas(square);

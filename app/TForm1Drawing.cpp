@@ -77,8 +77,8 @@ void TForm1::clearSampleArea() {
 void TForm1::showDrawnTilette(const SheetDefinition& definition, int slotNumber,
                               const SlotTilette& drawn) {
     ImageSlot& slot = state.ImageSlots[static_cast<size_t>(slotNumber)];
+    // Painted with the rest of the window when the handler ends, not on its own now.
     Label3->setText(slotNumber == 0 ? QString() : slot.FileName);
-    Label3->repaint();
     state.CurrentSlot = slotNumber == 0 ? 1 : slotNumber;
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
     hideSheetPreview();

@@ -16,6 +16,13 @@ void TForm1::RefreshPrinterMetrics() {
 }
 
 void TForm1::NumberOfImagesWideRadioGroupClick() {
+    computeTiletteSize();
+    DrawTilette(state.CurrentSlot);
+}
+
+// The tilette size and counts from the across choice or the size fields, and slot 1's ratio;
+// the callers draw.
+void TForm1::computeTiletteSize() {
     const SheetDefinition definition = sheetDefinition();
     if (const std::optional<TiletteGeometry> geometry =
             sheetTiletteGeometry(state.Metrics, definition, state.ImageSlots[1])) {
@@ -29,7 +36,6 @@ void TForm1::NumberOfImagesWideRadioGroupClick() {
     } else {
         keepSizeInUse();
     }
-    DrawTilette(state.CurrentSlot);
 }
 
 // Without a usable printer measurement the size stays as it is; the size controls go back to it

@@ -22,9 +22,15 @@ Bitmap TForm1::LoadSlotImage(int slotNumber, const QString& givenFile) {
                 QStringLiteral("Select image file for Tilette %1").arg(slotNumber);
             chosen = dialogs_.openFile(OpenPictureDialog1);
         }
-        // Cancelling keeps the slot as it was, names included.
-        if (!chosen)
+        // Cancelling keeps the slot as it was, names included; slot 1's tilette is shown all
+        // the same, as after a load.
+        if (!chosen) {
+            if (slotNumber == 1) {
+                computeTiletteSize();
+                DrawTilette(1);
+            }
             return slotPicture;
+        }
         fileName = *chosen;
         // The next picture is most likely beside this one.
         OpenPictureDialog1.folder = QFileInfo(fileName).absolutePath();
@@ -37,26 +43,25 @@ Bitmap TForm1::LoadSlotImage(int slotNumber, const QString& givenFile) {
         slot.FileName = fileName;
         slot.SaveName = fileName;
     }
-    state.SourcePicture = std::move(loaded.picture);
     slot.Width = loaded.width;
     slot.Height = loaded.height;
     slot.Ratio = loaded.ratio;
+    // Slot 1's picture sets the tilette size, in which its tilette is then drawn, once.
     if (slotNumber == 1)
-        NumberOfImagesWideRadioGroupClick();
+        computeTiletteSize();
     slotPicture = std::move(loaded.square);
     DrawTilette(slotNumber);
     return slotPicture;
 }
 
+// The slot's tilette has been drawn by the load, slot 1's in the size its picture gives.
 void TForm1::ImageClick(int slot, const QString& givenFile) {
     const Bitmap picture = LoadSlotImage(slot, givenFile);
     showSlotThumbnail(slot, picture);
     if (slot != 1)
         return;
-    NumberOfImagesWideRadioGroupClick();
     PrintButton->setEnabled(true);
     PreviewButton->setEnabled(true);
-    DrawTilette(1);
 }
 
 void TForm1::c01ImageClick() {

@@ -43,7 +43,6 @@ void TForm1::FormCreate() {
     for (ImageSlot& slot : state.ImageSlots)
         slot = ImageSlot{};
     state.CurrentTilette = Bitmap();
-    state.SourcePicture = Bitmap();
     state.Grid.tiletteWidth = 350;
     state.Grid.tiletteHeight = 350;
     for (QWidget* page : {PrintControlTabSheet, TextTabSheet, AdvancedTabSheet})

@@ -1,10 +1,10 @@
 #include "app/TForm1.h"
 #include "app/WindowTexts.h"
+#include "platform/PlainFile.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtPrinterSystem.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     // the window has started.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) {
-        const QString named = QFileInfo(arguments.at(1)).absoluteFilePath();
+        const QString named = userFilePath(arguments.at(1));
         QTimer::singleShot(0, &window, [&window, named] {
             window.run([&window, named] { window.openFileNamedAtStart(named); });
         });

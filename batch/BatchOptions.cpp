@@ -1,6 +1,7 @@
 #include "batch/BatchOptions.h"
 
 #include "batch/BatchError.h"
+#include "platform/PlainFile.h"
 #include "platform/ui/QtPrinterSystem.h"
 #include "sheet/PageType.h"
 
@@ -38,8 +39,7 @@ std::vector<PictureChange> pictureChanges(const QStringList& values) {
             usageError(QStringLiteral("--picture %1: give the slot (1 to 9) and the file, as "
                                       "--picture 2=photo.jpg.")
                            .arg(value));
-        changes.push_back(
-            {match.captured(1).toInt(), QFileInfo(match.captured(2)).absoluteFilePath()});
+        changes.push_back({match.captured(1).toInt(), userFilePath(match.captured(2))});
     }
     return changes;
 }
@@ -69,7 +69,7 @@ void chooseOutput(const QCommandLineParser& parser, BatchOptions& options) {
         options.printer = parser.value(QStringLiteral("printer"));
     } else if (parser.isSet(QStringLiteral("output"))) {
         const QString given = parser.value(QStringLiteral("output"));
-        options.outputFile = QFileInfo(given).absoluteFilePath();
+        options.outputFile = userFilePath(given);
         const bool pdf = QFileInfo(given).suffix().toLower() == QLatin1String("pdf");
         if (!pdf && toPdfPrinter)
             usageError(QStringLiteral("--printer \"%1\" writes a PDF file: -o needs a name "
@@ -130,7 +130,7 @@ BatchOptions parseBatchOptions(const QStringList& arguments) {
         usageError(QStringLiteral("no setup file given."));
     if (setups.size() > 1)
         usageError(QStringLiteral("one setup file at a time: %1 were given.").arg(setups.size()));
-    options.setupFile = QFileInfo(setups.front()).absoluteFilePath();
+    options.setupFile = userFilePath(setups.front());
 
     if (parser.isSet(QStringLiteral("landscape")) && parser.isSet(QStringLiteral("portrait")))
         usageError(QStringLiteral("--landscape and --portrait cannot go together."));

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <atomic>
 #include <cmath>
 #include <numbers>
 
@@ -20,6 +21,8 @@ QFont toQFont(const CanvasFont& font) {
 }
 
 namespace {
+std::atomic<long> maskedCopies{0};
+
 // Lines run through pixel centres so that a pen of width w on x covers the w pixels around x.
 QPointF centreOf(int x, int y) {
     return QPointF(x + 0.5, y + 0.5);
@@ -106,18 +109,32 @@ void Canvas::draw(int x, int y, const Bitmap& source) {
         painter_.drawImage(x, y, source.image());
 }
 
-void Canvas::drawTransparent(int x, int y, const Bitmap& source, Colour transparent) {
-    if (!painter_.isActive() || source.isEmpty())
+Stamp::Stamp(const Bitmap& source, Colour transparent) {
+    if (source.isEmpty())
         return;
-    QImage masked = source.image().convertToFormat(QImage::Format_ARGB32);
+    image_ = source.image().convertToFormat(QImage::Format_ARGB32);
+    ++maskedCopies;
     const QRgb key = toRgb(transparent) & 0x00FFFFFFu;
-    for (int row = 0; row < masked.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
-        for (int column = 0; column < masked.width(); ++column)
+    for (int row = 0; row < image_.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        for (int column = 0; column < image_.width(); ++column)
             if ((line[column] & 0x00FFFFFFu) == key)
                 line[column] = 0;
     }
-    painter_.drawImage(x, y, masked);
+}
+
+void Canvas::drawTransparent(int x, int y, const Bitmap& source, Colour transparent) {
+    if (painter_.isActive())
+        drawStamp(x, y, Stamp(source, transparent));
+}
+
+void Canvas::drawStamp(int x, int y, const Stamp& stamp) {
+    if (painter_.isActive() && !stamp.image().isNull())
+        painter_.drawImage(x, y, stamp.image());
+}
+
+long Canvas::maskedCopiesMade() {
+    return maskedCopies;
 }
 
 void Canvas::copyRect(const Rect& target, const Bitmap& source, const Rect& sourceRect) {

@@ -24,6 +24,17 @@ int pointsToPixels(int points);
 // The QFont for a canvas font, regular style.
 QFont toQFont(const CanvasFont& font);
 
+// A bitmap made ready to be drawn many times with only the pixels that are not its transparent
+// colour: they are made see-through once, here, not at every drawing.
+class Stamp {
+  public:
+    Stamp(const Bitmap& source, Colour transparent);
+    const QImage& image() const { return image_; }
+
+  private:
+    QImage image_;
+};
+
 // Raster drawing with the program's rules: rectangles are exclusive at right and bottom,
 // nothing is anti-aliased except text, stretching never smooths.
 // A canvas lives only while it draws: create it, draw, let it go.
@@ -48,6 +59,10 @@ class Canvas {
     void draw(int x, int y, const Bitmap& source);
     // Copies only the pixels of source that are not the transparent colour.
     void drawTransparent(int x, int y, const Bitmap& source, Colour transparent);
+    void drawStamp(int x, int y, const Stamp& stamp);
+    // How many stamps were made so far: a figure for tests and benches, since a stamp made again
+    // for each of the two thousand dots of a sheet adds up.
+    static long maskedCopiesMade();
     void copyRect(const Rect& target, const Bitmap& source, const Rect& sourceRect);
 
     void setFont(const CanvasFont& font);

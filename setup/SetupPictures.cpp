@@ -1,19 +1,20 @@
 #include "setup/SetupPictures.h"
 
-#include <QDir>
+#include "platform/PlainFile.h"
+
 #include <QFileInfo>
 
 QString besideSetup(const QString& named, const QString& setupFolder) {
     QString name = named;
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir(setupFolder).filePath(QFileInfo(name).fileName());
+    return userFilePath(QFileInfo(plainFileName(name)).fileName(), setupFolder);
 }
 
 QString findPicture(const QString& named, const QString& setupFolder) {
     if (named.isEmpty())
         return named;
     // A relative name belongs to the setup's folder, wherever the program was started from.
-    const QString asNamed = QDir(setupFolder).filePath(named);
+    const QString asNamed = userFilePath(named, setupFolder);
     if (QFileInfo(asNamed).isFile())
         return asNamed;
     const QString beside = besideSetup(named, setupFolder);

@@ -6,11 +6,16 @@
 #include <algorithm>
 
 namespace {
-void keepWithin(int& value, int lowest, int highest, const QString& what, QStringList& notes) {
+// The user is told the numbers the window shows, which for a choice stored as its place in a
+// list is that place plus shownOffset.
+void keepWithin(int& value, int lowest, int highest, const QString& what, QStringList& notes,
+                int shownOffset = 0) {
     const int kept = std::clamp(value, lowest, highest);
     if (kept != value)
-        notes
-            << QStringLiteral("%1 %2 is not possible; %3 is used.").arg(what).arg(value).arg(kept);
+        notes << QStringLiteral("%1 %2 is not possible; %3 is used.")
+                     .arg(what)
+                     .arg(qint64(value) + shownOffset)
+                     .arg(qint64(kept) + shownOffset);
     value = kept;
 }
 
@@ -36,7 +41,8 @@ int nearestColorScheme(int scheme) {
 } // namespace
 
 SetupRecord withinControlRanges(SetupRecord record, QStringList& notes) {
-    keepWithin(record.numberWide, 0, 6, QStringLiteral("Across choice"), notes);
+    // The file holds the place of the choice in its list; the window shows 3 to 9 across.
+    keepWithin(record.numberWide, 0, 6, QStringLiteral("Number across"), notes, 3);
     keepWithin(record.borderType, 0, 5, QStringLiteral("Border type"), notes);
     keepWithin(record.sheetType, 0, pageTypeCount - 1, QStringLiteral("Page type"), notes);
     keepWithin(record.valuePlace, 0, 3, QStringLiteral("Value corner"), notes);

@@ -34,10 +34,17 @@ std::optional<int> decimalInteger(QStringView text) {
 }
 
 // A message box quotes no more of a faulty value than a person can read: a file that is no setup
-// at all can have a "value" of a megabyte.
-constexpr qsizetype longestQuotedValue = 30;
+// at all can have a "value" of a megabyte. Characters are counted, not UTF-16 units: a
+// character cut in two shows as a broken glyph.
+constexpr int longestQuotedValue = 30;
 QString quoted(const QString& text) {
-    return text.size() <= longestQuotedValue ? text : text.left(longestQuotedValue) + QChar(0x2026);
+    qsizetype end = 0;
+    for (int characters = 0; characters < longestQuotedValue && end < text.size(); ++characters)
+        end +=
+            text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate()
+                ? 2
+                : 1;
+    return end == text.size() ? text : text.left(end) + QChar(0x2026);
 }
 
 // The value of a line is what stands in front of its first blank; a line without a blank has
@@ -63,10 +70,12 @@ class LineReader {
     // Colours are read as signed 32-bit numbers and keep their bits.
     Colour colour() { return static_cast<Colour>(integer()); }
 
-    // The opening quote is skipped without a look; the text ends at the next double quote.
+    // The opening quote is skipped without a look; the text runs to the last double quote of
+    // the line, so that a text with double quotes of its own comes back whole (texts are
+    // written unescaped, and no key word holds a double quote).
     QString text() {
         const QString inside = take().mid(1);
-        const qsizetype end = inside.indexOf(u'"');
+        const qsizetype end = inside.lastIndexOf(u'"');
         return end < 0 ? QString() : inside.left(end);
     }
 
@@ -122,7 +131,10 @@ class LineReader {
     QString take() {
         if (taken_ >= lines_.size()) {
             ++taken_; // the missing line is the one named
-            fail(QStringLiteral("List index out of bounds (0)"));
+            const QString end =
+                lines_.isEmpty() ? QStringLiteral("The file is empty")
+                                 : QStringLiteral("The file ends after line %1").arg(lines_.size());
+            fail(end + QStringLiteral(", but a setup has %1 lines").arg(setupLineCount));
         }
         return lines_[taken_++];
     }

@@ -169,18 +169,20 @@ void frame(const SheetGrid& grid, int sheetHeight, const SlotsInUse& inUse,
     frameRow(grid, y, cycle);
 }
 
-// The slot cycle runs on from row to row: it is not restarted at the start of a row.
+// The slot cycle runs on from row to row: it is not restarted at the start of a row. The rows'
+// bound is tested after a row, so a grid that claims no rows still gets its first row whole,
+// and a row ends only once it holds a tilette, as with a grid that claims no columns.
 void fillWithAll(const SheetGrid& grid, const SlotsInUse& inUse, std::vector<SheetCell>& cells) {
     SlotCycle cycle(inUse, cells);
-    int x = grid.perforationMarginX;
+    const int rowStart = grid.perforationMarginX;
     int y = grid.perforationMarginY;
     do {
-        if (cycle.placeAt(x, y))
-            x += grid.tiletteWidth;
-        if (x >= acrossEnd(grid)) {
-            x = grid.perforationMarginX;
-            y += grid.tiletteHeight;
-        }
+        int x = rowStart;
+        do {
+            if (cycle.placeAt(x, y))
+                x += grid.tiletteWidth;
+        } while (x == rowStart || x < acrossEnd(grid));
+        y += grid.tiletteHeight;
     } while (y < downEnd(grid));
 }
 } // namespace
@@ -197,8 +199,10 @@ CellPlan pageTypeCells(PageType type, const SheetGrid& grid, int sheetHeight,
         return plan;
     }
     // Every walk steps by the pitch; without a positive one it would never reach its bound.
-    if (grid.tiletteWidth <= 0 || grid.tiletteHeight <= 0)
+    if (grid.tiletteWidth <= 0 || grid.tiletteHeight <= 0) {
+        plan.composed = false;
         return plan;
+    }
     switch (type) {
     case PageType::OneImage:
         fillByRows(

@@ -61,6 +61,7 @@ void PictureCache::keep(Entry entry) {
 
 DecodedPicture PictureCache::picture(const QString& path, int minWidth, int minHeight) {
     const Request request{path, minWidth, minHeight};
+    ++requests_;
     const FileStamp stamp = stampOf(path);
     if (stamp.exists) {
         const std::lock_guard lock(mutex_);
@@ -71,6 +72,7 @@ DecodedPicture PictureCache::picture(const QString& path, int minWidth, int minH
         }
     }
     // Not held, or the file is gone: a fresh read reports a missing file as it always did.
+    ++decodes_;
     DecodedPicture decoded = readPictureReduced(path, minWidth, minHeight);
     if (stamp.exists) {
         const std::lock_guard lock(mutex_);
@@ -79,7 +81,13 @@ DecodedPicture PictureCache::picture(const QString& path, int minWidth, int minH
     return decoded;
 }
 
-void PictureCache::prefetch(const std::vector<Request>& requests) {
+void PictureCache::prefetch(const std::vector<Request>& asked) {
+    // Slots that name one picture ask for it once: two workers would decode it side by side.
+    std::vector<Request> requests;
+    for (const Request& request : asked)
+        if (std::none_of(requests.begin(), requests.end(),
+                         [&](const Request& taken) { return sameRequest(taken, request); }))
+            requests.push_back(request);
     std::atomic<size_t> next{0};
     const auto work = [&] {
         for (size_t index = next++; index < requests.size(); index = next++) {

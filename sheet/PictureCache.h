@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <atomic>
 #include <list>
 #include <mutex>
 #include <vector>
@@ -38,6 +39,14 @@ class PictureCache {
     qint64 bytesHeld() const;
     int picturesHeld() const;
 
+    // What was asked for and what had to be decoded for it so far: figures for tests and
+    // benches.
+    struct Counts {
+        int requests = 0;
+        int decodes = 0;
+    };
+    Counts counts() const { return {requests_, decodes_}; }
+
   private:
     struct Entry {
         Request request;
@@ -54,4 +63,6 @@ class PictureCache {
     mutable std::mutex mutex_;
     std::list<Entry> entries_; // most recently used first
     qint64 bytesHeld_ = 0;
+    std::atomic<int> requests_{0};
+    std::atomic<int> decodes_{0};
 };

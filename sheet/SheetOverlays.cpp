@@ -37,7 +37,7 @@ void SheetPerforations(Bitmap& sheet, int scale, const SheetLayout& layout, Colo
     if (!hasTiletteSize(layout))
         return;
     const int margin = sheetOverlayMargin(scale);
-    const Bitmap dot = makeMarker(perforationDotSize, perforationDotSize, borderColour);
+    const Stamp dot = markerStamp(makeMarker(perforationDotSize, perforationDotSize, borderColour));
     Canvas canvas(sheet);
     const int right = sheetRight(layout);
     // Rows of dots along the boundaries between tilette rows...
@@ -56,7 +56,7 @@ void SheetFilmVertical(Bitmap& sheet, int scale, const SheetLayout& layout, Colo
     if (!hasTiletteSize(layout))
         return;
     const int margin = sheetOverlayMargin(scale);
-    const Bitmap hole = makeMarker(filmHoleLength, filmHoleBreadth, borderColour);
+    const Stamp hole = markerStamp(makeMarker(filmHoleLength, filmHoleBreadth, borderColour));
     Canvas canvas(sheet);
     for (int x = 10; x <= sheetRight(layout); x += layout.tiletteWidth)
         for (int y = -6; y <= margin + layout.tiletteHeight * layout.tilettesDown; y += holeSpacing)
@@ -70,7 +70,7 @@ void SheetFilmHorizontal(Bitmap& sheet, int scale, const SheetLayout& layout, Co
     if (!hasTiletteSize(layout))
         return;
     const int margin = sheetOverlayMargin(scale);
-    const Bitmap hole = makeMarker(filmHoleBreadth, filmHoleLength, borderColour);
+    const Stamp hole = markerStamp(makeMarker(filmHoleBreadth, filmHoleLength, borderColour));
     Canvas canvas(sheet);
     for (int y = 10; y <= sheetBottom(layout); y += layout.tiletteHeight)
         for (int x = -6; x <= sheetRight(layout); x += holeSpacing)

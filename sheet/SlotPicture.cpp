@@ -4,25 +4,23 @@
 #include "platform/PictureFile.h"
 #include "tilette/PictureFit.h"
 
-#include <utility>
-
 Rect slotSquareRect(int width, int height) {
     return fitInside(slotSquareSize, slotSquareSize, width, height);
 }
 
 SlotPicture loadSlotPicture(const QString& path, PictureCache* pictures) {
     // The square is all that is kept of the picture, so a large JPEG is decoded reduced.
-    DecodedPicture decoded = pictures ? pictures->picture(path, slotSquareSize, slotSquareSize)
-                                      : readPictureReduced(path, slotSquareSize, slotSquareSize);
+    const DecodedPicture decoded = pictures
+                                       ? pictures->picture(path, slotSquareSize, slotSquareSize)
+                                       : readPictureReduced(path, slotSquareSize, slotSquareSize);
     SlotPicture loaded;
-    loaded.picture = std::move(decoded.bitmap);
     loaded.width = decoded.fullWidth;
     loaded.height = decoded.fullHeight;
     loaded.ratio = loaded.height * 1000 / loaded.width;
     loaded.square = Bitmap(slotSquareSize, slotSquareSize, colours::white);
     {
         Canvas canvas(loaded.square);
-        canvas.stretchDraw(slotSquareRect(loaded.width, loaded.height), loaded.picture);
+        canvas.stretchDraw(slotSquareRect(loaded.width, loaded.height), decoded.bitmap);
     }
     return loaded;
 }

@@ -6,10 +6,10 @@
 
 #include <QString>
 
-// A picture file as an image slot takes it in.
+// A picture file as an image slot takes it in: its size and its square. Nothing more of the
+// decoded picture is kept; the tilettes are drawn from the file.
 struct SlotPicture {
-    Bitmap picture; // as decoded, possibly reduced for its 900-pixel square
-    int width = 0;  // the picture's own size, from its file
+    int width = 0; // the picture's own size, from its file
     int height = 0;
     int ratio = 1000; // height * 1000 / width
     Bitmap square;    // 900 × 900: the picture letterboxed on white

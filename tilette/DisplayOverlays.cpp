@@ -14,7 +14,7 @@ constexpr int firstPosition = -6;
 void OverlayPerforations(Bitmap& currentTilette, Colour borderColour) {
     const int width = currentTilette.width();
     const int height = currentTilette.height();
-    const Bitmap dot = makeMarker(perforationDotSize, perforationDotSize, borderColour);
+    const Stamp dot = markerStamp(makeMarker(perforationDotSize, perforationDotSize, borderColour));
     Canvas canvas(currentTilette);
     int x = firstPosition;
     do {
@@ -33,7 +33,7 @@ void OverlayPerforations(Bitmap& currentTilette, Colour borderColour) {
 void OverlayFilmVertical(Bitmap& currentTilette, Colour borderColour) {
     const int width = currentTilette.width();
     const int height = currentTilette.height();
-    const Bitmap hole = makeMarker(filmHoleLength, filmHoleBreadth, borderColour);
+    const Stamp hole = markerStamp(makeMarker(filmHoleLength, filmHoleBreadth, borderColour));
     Canvas canvas(currentTilette);
     int y = firstPosition;
     do {
@@ -46,7 +46,7 @@ void OverlayFilmVertical(Bitmap& currentTilette, Colour borderColour) {
 void OverlayFilmHorizontal(Bitmap& currentTilette, Colour borderColour) {
     const int width = currentTilette.width();
     const int height = currentTilette.height();
-    const Bitmap hole = makeMarker(filmHoleBreadth, filmHoleLength, borderColour);
+    const Stamp hole = markerStamp(makeMarker(filmHoleBreadth, filmHoleLength, borderColour));
     Canvas canvas(currentTilette);
     int x = firstPosition;
     do {

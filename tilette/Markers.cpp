@@ -12,9 +12,11 @@ Bitmap makeMarker(int width, int height, Colour borderColour) {
     return marker;
 }
 
-void drawMarker(Canvas& canvas, int x, int y, const Bitmap& marker) {
-    if (marker.isEmpty())
-        return;
+Stamp markerStamp(const Bitmap& marker) {
     // The bottom-left pixel is always a clipped corner.
-    canvas.drawTransparent(x, y, marker, marker.pixel(0, marker.height() - 1));
+    return Stamp(marker, marker.isEmpty() ? colours::white : marker.pixel(0, marker.height() - 1));
+}
+
+void drawMarker(Canvas& canvas, int x, int y, const Stamp& marker) {
+    canvas.drawStamp(x, y, marker);
 }

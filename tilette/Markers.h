@@ -16,5 +16,8 @@ Colour markerTransparentColour(Colour borderColour);
 // A w × h rectangle of the border colour whose four corner pixels hold the transparent colour.
 Bitmap makeMarker(int width, int height, Colour borderColour);
 
-// Stamps a marker with its top-left pixel at (x, y), leaving its corners out.
-void drawMarker(Canvas& canvas, int x, int y, const Bitmap& marker);
+// A marker made ready once to be stamped wherever it goes, its corners left out.
+Stamp markerStamp(const Bitmap& marker);
+
+// Stamps a marker with its top-left pixel at (x, y).
+void drawMarker(Canvas& canvas, int x, int y, const Stamp& marker);

@@ -27,9 +27,10 @@ struct WindowSettings {
 };
 
 QString outOfBounds(int line) {
-    return QStringLiteral("List index out of bounds (0) (line %1, %2)")
-        .arg(line)
-        .arg(setupKey(line));
+    const QString end = line == 1 ? QStringLiteral("The file is empty")
+                                  : QStringLiteral("The file ends after line %1").arg(line - 1);
+    return end +
+           QStringLiteral(", but a setup has 52 lines (line %1, %2)").arg(line).arg(setupKey(line));
 }
 
 QString notAnInteger(const QString& text, int line) {
@@ -207,7 +208,7 @@ TEST_F(BadSetupTest, ValuesOutOfRangeAreBroughtWithinRangeAndTold) {
         bool sizedByHand = false; // the file asks for tilettes of its own size
     };
     const Row rows[] = {
-        {1, "-1 NumberWide", "Across choice -1 is not possible; 0 is used.",
+        {1, "-1 NumberWide", "Number across 2 is not possible; 3 is used.",
          [](const TForm1& f) { return f.NumberOfImagesWideRadioGroup->itemIndex() == 0; }},
         {2, "-1 BorderType", "Border type -1 is not possible; 0 is used.",
          [](const TForm1& f) { return f.BorderRadioGroup->itemIndex() == 0; }},

@@ -53,9 +53,12 @@ TEST_F(ColouringTest, TheColourPageIsAModeLeftByUseOrCancel) {
     EXPECT_TRUE(isGrey(coloured.pixel(10, 10)));
     EXPECT_TRUE(isGrey(form->ColorBitMapImage->picture().pixel(175, 175)));
 
+    // A copy of the older program's name, which a setup saved then may name.
+    const QString older = pictureFile(QStringLiteral("~~3.bmp"), 8, 8, colours::red);
     form->UseColoredImageButton->click();
     const ImageSlot& slot = form->state.ImageSlots[3];
-    EXPECT_EQ(slot.FileName, folder.filePath(QStringLiteral("~~3.bmp")));
+    const QString firstCopy = slot.FileName;
+    EXPECT_TRUE(firstCopy.startsWith(folder.path() + "/~~3-") && firstCopy.endsWith(".bmp"));
     EXPECT_EQ(slot.SaveName, three);
     EXPECT_EQ(slot.ColorScheme, 8);
     EXPECT_TRUE(isGrey(readPicture(slot.FileName).pixel(5, 5)));
@@ -84,6 +87,14 @@ TEST_F(ColouringTest, TheColourPageIsAModeLeftByUseOrCancel) {
     EXPECT_EQ(slot.ColorScheme, 99);
     EXPECT_FALSE(colouringOpen());
     EXPECT_EQ(errorsShown(), 0);
+
+    // Each accepted colouring is a copy of its own: a setup saved with an earlier one keeps it.
+    form->TypeRadioGroup->setItemIndex(1);
+    openColouring(3);
+    form->UseColoredImageButton->click();
+    EXPECT_TRUE(slot.FileName.startsWith(folder.path() + "/~~3-") && slot.FileName != firstCopy);
+    EXPECT_TRUE(isGrey(readPicture(firstCopy).pixel(5, 5)));
+    EXPECT_EQ(readPicture(older).pixel(5, 5), colours::red);
 
     // The preview is cleared first: nothing of an earlier picture stays below a wide one.
     openColouring(1);

@@ -158,7 +158,7 @@ TEST_F(SetupCommandsTest, WhatCannotBeUsedIsToldAndTheRestApplies) {
     const QString told = dialogs.shown().back().text;
     EXPECT_TRUE(told.contains(QStringLiteral("Tilette 2 is empty"))) << told.toStdString();
     EXPECT_TRUE(told.contains(QStringLiteral("Printer 7"))) << told.toStdString();
-    EXPECT_TRUE(told.contains(QStringLiteral("Across choice 9"))) << told.toStdString();
+    EXPECT_TRUE(told.contains(QStringLiteral("Number across 12 is not"))) << told.toStdString();
 }
 
 TEST_F(SetupCommandsTest, ABrokenFileChangesNothingAndSaysWhere) {
@@ -193,6 +193,16 @@ TEST_F(SetupCommandsTest, APictureNamedByAnotherSystemsPathIsFoundBesideTheSetup
     open();
     EXPECT_EQ(form->state.ImageSlots[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
     EXPECT_EQ(form->slotImages[2]->picture().pixel(50, 50), second);
+
+    // A name beginning with a colon is a file too, not one of the program's resources.
+    const QString colonName = folder.path() + QStringLiteral("/:2.bmp");
+    QFile::copy(folder.filePath(QStringLiteral("two.bmp")), colonName);
+    for (const QByteArray line : {"\":2.bmp\" Tilette2", "\"c:\\pics\\:2.bmp\" Tilette2"}) {
+        changeLine(19, line);
+        form->run([this] { form->DeleteImage(2); });
+        open();
+        EXPECT_EQ(form->state.ImageSlots[2].FileName, colonName);
+    }
 }
 
 TEST_F(SetupCommandsTest, CancelledDialogsSaySo) {

@@ -4,6 +4,7 @@
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
+#include "sheet/SlotPicture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,9 +13,18 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 constexpr Colour pictureColour = 0x3366CC;
+
+struct PaintCounter : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
 
 // The first and last row (or column) of the letterboxed picture inside the 900 x 900 square.
 struct Span {
@@ -87,7 +97,19 @@ TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
 TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
     const QString path =
         pictureFile(QStringLiteral("Holiday IMG_0042.BMP"), 400, 300, pictureColour);
+    const int asked = form->state.Pictures.counts().requests;
     continueWith(path);
+    // Taken once for the thumbnails, once for one drawing; no decoded copy kept beside the cache.
+    EXPECT_EQ(form->state.Pictures.counts().requests - asked, 2);
+    const DecodedPicture held = form->state.Pictures.picture(path, slotSquareSize, slotSquareSize);
+    form->state.Pictures.clear();
+    EXPECT_TRUE(held.bitmap.image().isDetached());
+    // The name label is painted with the window, not forced at every drawing.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    PaintCounter label;
+    form->Label3->installEventFilter(&label);
+    form->DrawTilette(1);
+    EXPECT_EQ(label.paints, 0);
     const ImageSlot& slot = form->state.ImageSlots[1];
     EXPECT_EQ(slot.FileName, path); // the name keeps its case
     EXPECT_EQ(slot.SaveName, path);

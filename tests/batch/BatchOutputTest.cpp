@@ -121,6 +121,8 @@ TEST_F(TilettesBatch, EachChangeToTheSetupShowsWhereItShould) {
     const QString portrait = setupFile(QStringLiteral("sheet.agt"), threeRowsDefinition(), table);
     const QString landscape = setupFile(QStringLiteral("turned.agt"), threeRowsDefinition(), table,
                                         PageOrientation::Landscape);
+    QFile::copy(portrait, folder.path() + QStringLiteral("/:sheet.agt"));
+    QFile::copy(path(QStringLiteral("other.bmp")), folder.path() + QStringLiteral("/:other.bmp"));
     const auto mailSize = [](int units) { return units * 75 / 200; };
     const auto centreOfRow = [&](const Bitmap& sheet, int row) {
         return sheet.pixel(mailSize(tiletteWidth / 2),
@@ -157,6 +159,9 @@ TEST_F(TilettesBatch, EachChangeToTheSetupShowsWhereItShould) {
          [&](const Bitmap& out) {
              return centreOfRow(out, 1) == otherColour && centreOfRow(out, 2) == thirdColour;
          }},
+        {"a setup and a picture whose names begin with a colon, not Qt resources",
+         QStringLiteral(":sheet.agt"), sheet + QStringList{"--picture", "2=:other.bmp"},
+         [&](const Bitmap& out) { return centreOfRow(out, 1) == otherColour; }},
         {"a picture in slot 4, empty in the setup", portrait,
          sheet + QStringList{"--picture", "4=other.bmp"},
          [&](const Bitmap& out) {

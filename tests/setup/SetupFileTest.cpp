@@ -103,7 +103,8 @@ TEST(SetupFile, ReadingFailuresNameTheFileOrTheLine) {
     const QString shortFile = folder.filePath(QStringLiteral("short.agt"));
     writeFile(shortFile, fileOf(sampleLines().first(10)));
     EXPECT_EQ(failureOf([&] { readSetupFile(shortFile); }),
-              QStringLiteral("List index out of bounds (0) (line 11, ValuePlace)"));
+              QStringLiteral("The file ends after line 10, but a setup has 52 lines (line 11, "
+                             "ValuePlace)"));
 
     // A huge file is refused before it is read: a sparse file of 2 GB costs no disk.
     const QString huge = folder.filePath(QStringLiteral("huge.agt"));

@@ -11,7 +11,7 @@ TEST(SetupRanges, ANumberNoControlTakesGoesToTheNearestOneAndTheUserIsTold) {
         const char* note; // empty: nothing to tell
     };
     const Case cases[] = {
-        {&SetupRecord::numberWide, 12, 6, "Across choice 12 is not possible; 6 is used."},
+        {&SetupRecord::numberWide, 12, 6, "Number across 15 is not possible; 9 is used."},
         {&SetupRecord::numberWide, 0, 0, ""},
         {&SetupRecord::borderType, -1, 0, "Border type -1 is not possible; 0 is used."},
         {&SetupRecord::borderType, 5, 5, ""},

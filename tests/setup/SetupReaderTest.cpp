@@ -17,7 +17,9 @@ QString failureOf(const QByteArray& bytes) {
 }
 
 QString outOfBounds(int line, const char* key) {
-    return QStringLiteral("List index out of bounds (0) (line %1, %2)").arg(line).arg(key);
+    const QString end = line == 1 ? QStringLiteral("The file is empty")
+                                  : QStringLiteral("The file ends after line %1").arg(line - 1);
+    return end + QStringLiteral(", but a setup has 52 lines (line %1, %2)").arg(line).arg(key);
 }
 
 SetupRecord sampleWithoutExtension() {
@@ -97,11 +99,12 @@ TEST(SetupReader, EachFormAsItIsRead) {
         {32, "1.7.5 AdvancedHeight", "1.7.5|175"},
         {32, ".5. AdvancedHeight", ".5.|5"},
         {33, "-0.50 AdvancedWidth", "-0.50|-50"},
-        // Texts end at the next quote, whatever the first character is.
-        {6, "\"He said \"hi\"\" ValueText", "He said "},
+        // Texts end at the last quote of the line, whatever the first character is.
+        {6, "\"He said \"hi\"\" ValueText", "He said \"hi\""},
+        {6, "\"\"\" ValueText", "\""},
         {18, "\"  both ends  \" Tilette1", "  both ends  "},
         {35, "\"no closing quote Tilette1Save", ""},
-        {6, "x\"abc\" ValueText", ""},
+        {6, "x\"abc\" ValueText", "\"abc"},
         {18, "xabc\" Tilette1", "abc"},
         // Words are searched in the whole line, in a fixed order, the last found winning.
         {16, "\"Italic \" \"Bold \"", "I"},
@@ -144,6 +147,12 @@ TEST(SetupReader, AFaultyNumberNamesItsLine) {
     };
     for (const auto& with : cases)
         EXPECT_EQ(failureOf(sampleWith(with.line, with.text)), QString::fromUtf8(with.message));
+    // A long value is quoted to 30 characters, none cut in two, however many units each takes.
+    const QString smile = QStringLiteral("\U0001F642");
+    for (const int count : {30, 31})
+        EXPECT_EQ(failureOf(sampleWith(1, smile.repeated(count).toUtf8() + " X")),
+                  QStringLiteral("'%1%2' is not a valid integer value (line 1, NumberWide)")
+                      .arg(smile.repeated(30), count > 30 ? QStringLiteral("\u2026") : QString()));
 }
 
 TEST(SetupReader, TheExtensionNeedsMoreThanFifteenLines) {

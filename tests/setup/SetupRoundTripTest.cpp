@@ -10,13 +10,13 @@ const QString texts[] = {QString(),
                          QStringLiteral("trailing  "),
                          QStringLiteral("Zoë — 東京 🙂"),
                          QStringLiteral("Aug 17, 2002"),
-                         QStringLiteral("50% off;\ttab 'single'"),
+                         QStringLiteral("50% off;\ttab 'single' \"double\""),
                          QStringLiteral("C:\\Program Files\\x.bmp"),
                          QStringLiteral("on off Landscape Bold Italic")};
 const QString faces[] = {QStringLiteral("Times New Roman"), QStringLiteral("Arial"),
                          QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Zoë — 東京")};
 const QString paths[] = {QString(), QStringLiteral("/home/ann/my pictures/stamp one.jpg"),
-                         QStringLiteral("/tmp/Zoë — 東京/ä b.png"),
+                         QStringLiteral("/tmp/Zoë — 東京/ä \"b\".png"),
                          QStringLiteral(" /lead and trail/ ")};
 const Colour colourValues[] = {0,        colours::red, colours::cream, colours::white,
                                0x123456, 0xFFFFFFFF};

@@ -201,6 +201,11 @@ TEST(PageTypeCells, EmptyGridStillMakesTheFirstStep) {
               (std::vector<SheetCell>{{9, 11, 4}}));
     EXPECT_EQ(cellsOf(PageType::FillWithAll, 0, 2, slotsOf({1, 2})),
               (std::vector<SheetCell>{{9, 11, 1}, {9, 131, 2}}));
+    // Without a row that fits, the first row is still made whole, whichever slot comes first.
+    EXPECT_EQ(cellsOf(PageType::FillWithAll, 3, 0, slotsOf({1, 2})),
+              (std::vector<SheetCell>{{9, 11, 1}, {109, 11, 2}, {209, 11, 1}}));
+    EXPECT_EQ(cellsOf(PageType::FillWithAll, 3, 0, slotsOf({2})),
+              (std::vector<SheetCell>{{9, 11, 2}, {109, 11, 2}, {209, 11, 2}}));
 }
 
 TEST(PageTypeCells, GridWithoutPitchPlacesNothingAfterTheSlotCheck) {
@@ -210,7 +215,7 @@ TEST(PageTypeCells, GridWithoutPitchPlacesNothingAfterTheSlotCheck) {
          {PageType::OneImage, PageType::BlockOf9, PageType::Frame, PageType::FillWithAll}) {
         for (const SheetGrid& grid : {noWidth, backwards}) {
             const CellPlan plan = pageTypeCells(type, grid, 382, allSlots);
-            EXPECT_TRUE(plan.composed && plan.cells.empty()) << static_cast<int>(type);
+            EXPECT_TRUE(!plan.composed && plan.cells.empty()) << static_cast<int>(type);
         }
     }
     const CellPlan missing = pageTypeCells(PageType::Checkerboard, noWidth, 382, slotsOf({1}));

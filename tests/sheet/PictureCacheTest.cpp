@@ -43,6 +43,9 @@ TEST_F(PictureCacheTest, GivesWhatAFreshDecodeGivesAndDecodesOnce) {
     // Another size is another decode.
     EXPECT_EQ(cache.picture(path, 900, 900).bitmap.width(), 1600);
     EXPECT_EQ(cache.picturesHeld(), 2);
+    // Asked for by many slots at once, a picture is still decoded once.
+    cache.prefetch(std::vector<PictureCache::Request>(8, {path, 100, 100}));
+    EXPECT_EQ(cache.counts().decodes, 3);
 }
 
 TEST_F(PictureCacheTest, AChangedFileIsReadAgainAndADeletedOneReported) {

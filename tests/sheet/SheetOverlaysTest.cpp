@@ -1,4 +1,5 @@
 #include "sheet/SheetOverlays.h"
+#include "platform/Canvas.h"
 #include "tilette/Markers.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,9 @@ TEST(SheetOverlays, PerforationDotsCentredOnBoundaries) {
     // 316 x 316 tilettes starting at (9, 11): boundaries at x = 9 + 316k, y = 11 + 316k.
     const SheetLayout frame{316, 316, 5, 6, 9, 11, PageType::Frame};
     Bitmap sheet(1600, 2100, grey);
+    const long maskedBefore = Canvas::maskedCopiesMade();
     SheetPerforations(sheet, 200, frame, ink);
+    EXPECT_EQ(Canvas::maskedCopiesMade() - maskedBefore, 1); // one dot stamped everywhere
     // A row dot at (18, 324): pixels 18..23 x 324..329, centre row 327 = 11 + 316.
     EXPECT_EQ(sheet.pixel(20, 326), ink);
     EXPECT_EQ(sheet.pixel(20, 327), ink);

@@ -36,7 +36,7 @@ TEST(Markers, WhiteMarkerStillHasClippedCorners) {
     Bitmap target(20, 20, grey);
     {
         Canvas canvas(target);
-        drawMarker(canvas, 4, 5, makeMarker(13, 10, colours::white));
+        drawMarker(canvas, 4, 5, markerStamp(makeMarker(13, 10, colours::white)));
     }
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x)
