@@ -1,5 +1,6 @@
 #include "platform/JpegCodec.h"
 
+#include "platform/Orientation.h"
 #include "platform/PictureLimits.h"
 #include "platform/UserError.h"
 
@@ -91,6 +92,7 @@ struct Decompression {
     ErrorTrap trap{};
     bool created = false;
     std::vector<JSAMPLE> inkRow; // CMYK scanline before conversion
+    int orientation = 1;         // as the Exif block records it
 
     Decompression() { info.err = installTrap(trap); }
     ~Decompression() { destroy(); }
@@ -159,20 +161,39 @@ void readScanlines(Decompression& d, QImage& image) {
     }
 }
 
+// Read before decoding ends: finishing frees the saved markers.
+int recordedOrientation(const jpeg_decompress_struct& info) {
+    for (const jpeg_marker_struct* marker = info.marker_list; marker; marker = marker->next) {
+        const QByteArray segment =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(marker->data),
+                                    static_cast<qsizetype>(marker->data_length));
+        if (marker->marker == JPEG_APP0 + 1 && segment.startsWith(QByteArrayView("Exif\0\0", 6)))
+            return exifOrientation(segment);
+    }
+    return 1;
+}
+
 void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
                  DecodedPicture& result) {
     jpeg_create_decompress(&d.info);
     d.created = true;
     jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(file.constData()),
                  static_cast<unsigned long>(file.size()));
+    // Only the Exif block is kept, for the orientation; other APP1 segments (XMP) share its marker.
+    jpeg_save_markers(&d.info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d.info, TRUE);
     if (!isDecodableSize(d.info.image_width, d.info.image_height))
         ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, static_cast<int>(largestPictureSide));
     result.fullWidth = static_cast<int>(d.info.image_width);
     result.fullHeight = static_cast<int>(d.info.image_height);
+    d.orientation = recordedOrientation(d.info);
     d.info.out_color_space =
         isInkColourSpace(d.info.jpeg_color_space) ? JCS_CMYK : rgb32ColourSpace();
-    chooseScale(d.info, minWidth, minHeight);
+    // The size asked for is of the picture upright; a sideways photo is stored the other way.
+    if (swapsSides(d.orientation))
+        chooseScale(d.info, minHeight, minWidth);
+    else
+        chooseScale(d.info, minWidth, minHeight);
     jpeg_start_decompress(&d.info);
     result.bitmap = Bitmap(blankImage(d.info.output_width, d.info.output_height));
     readScanlines(d, result.bitmap.image());
@@ -253,7 +274,7 @@ bool encodeTrapped(Compression& c, const QImage& image, int quality, int pixelsP
 
 } // namespace
 
-DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight) {
+DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight, int* orientation) {
     Decompression decompression;
     DecodedPicture result;
     if (!decodeTrapped(decompression, file, minWidth, minHeight, result)) {
@@ -261,6 +282,8 @@ DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight) {
         decompression.destroy();
         throw error;
     }
+    if (orientation)
+        *orientation = decompression.orientation;
     return result;
 }
 

@@ -10,8 +10,10 @@
 // with grey or garbled parts.
 
 // Decodes at the smallest of the scales 1/8, 1/4, 1/2 that still gives at least minWidth x
-// minHeight pixels, else at full size.
-DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight);
+// minHeight pixels (of the picture upright), else at full size. The pixels are as stored; the
+// orientation its Exif block records (1 when none) goes to orientation when given.
+DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight,
+                          int* orientation = nullptr);
 
 // A baseline, three-component colour JPEG at the given quality (1 to 100), its JFIF header
 // recording the given resolution in pixels per inch.
