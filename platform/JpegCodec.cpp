@@ -93,6 +93,8 @@ struct Decompression {
     bool created = false;
     std::vector<JSAMPLE> inkRow; // CMYK scanline before conversion
     int orientation = 1;         // as the Exif block records it
+    int turn = 1;                // the orientation applied while decoding
+    std::vector<QRgb> strip;     // the last rows decoded, before they are turned
 
     Decompression() { info.err = installTrap(trap); }
     ~Decompression() { destroy(); }
@@ -146,18 +148,31 @@ QImage blankImage(JDIMENSION width, JDIMENSION height) {
     return image;
 }
 
+// Rows to be turned are decoded a strip at a time, so that each row of the turned picture gets
+// a cache line's worth of pixels at once.
+constexpr int stripRows = 16;
+
 void readScanlines(Decompression& d, QImage& image) {
     const bool inks = d.info.out_color_space == JCS_CMYK;
+    const bool turning = d.turn != 1;
+    const int width = static_cast<int>(d.info.output_width);
+    const int height = static_cast<int>(d.info.output_height);
     if (inks)
-        d.inkRow.resize(static_cast<std::size_t>(d.info.output_width) * 4);
+        d.inkRow.resize(static_cast<std::size_t>(width) * 4);
+    if (turning)
+        d.strip.resize(static_cast<std::size_t>(width) * stripRows);
     while (d.info.output_scanline < d.info.output_height) {
         const int y = static_cast<int>(d.info.output_scanline);
-        JSAMPROW row = inks ? d.inkRow.data() : image.scanLine(y);
+        QRgb* pixels = turning ? d.strip.data() + std::ptrdiff_t(y % stripRows) * width
+                               : reinterpret_cast<QRgb*>(image.scanLine(y));
+        JSAMPROW row = inks ? d.inkRow.data() : reinterpret_cast<JSAMPROW>(pixels);
         if (jpeg_read_scanlines(&d.info, &row, 1) != 1)
             break;
         if (inks)
-            inkToRgb(row, reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(),
-                     d.info.saw_Adobe_marker);
+            inkToRgb(row, pixels, width, d.info.saw_Adobe_marker);
+        if (turning && (y % stripRows == stripRows - 1 || y == height - 1))
+            placeRows(d.strip.data(), width, width, height, y - y % stripRows, y % stripRows + 1,
+                      image, d.turn);
     }
 }
 
@@ -174,7 +189,7 @@ int recordedOrientation(const jpeg_decompress_struct& info) {
 }
 
 void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
-                 DecodedPicture& result) {
+                 bool upright, DecodedPicture& result) {
     jpeg_create_decompress(&d.info);
     d.created = true;
     jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(file.constData()),
@@ -184,18 +199,21 @@ void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int min
     jpeg_read_header(&d.info, TRUE);
     if (!isDecodableSize(d.info.image_width, d.info.image_height))
         ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, static_cast<int>(largestPictureSide));
-    result.fullWidth = static_cast<int>(d.info.image_width);
-    result.fullHeight = static_cast<int>(d.info.image_height);
     d.orientation = recordedOrientation(d.info);
+    d.turn = upright ? d.orientation : 1;
+    const bool swapped = swapsSides(d.turn);
+    result.fullWidth = static_cast<int>(swapped ? d.info.image_height : d.info.image_width);
+    result.fullHeight = static_cast<int>(swapped ? d.info.image_width : d.info.image_height);
     d.info.out_color_space =
         isInkColourSpace(d.info.jpeg_color_space) ? JCS_CMYK : rgb32ColourSpace();
     // The size asked for is of the picture upright; a sideways photo is stored the other way.
-    if (swapsSides(d.orientation))
+    if (swapped)
         chooseScale(d.info, minHeight, minWidth);
     else
         chooseScale(d.info, minWidth, minHeight);
     jpeg_start_decompress(&d.info);
-    result.bitmap = Bitmap(blankImage(d.info.output_width, d.info.output_height));
+    result.bitmap = swapped ? Bitmap(blankImage(d.info.output_height, d.info.output_width))
+                            : Bitmap(blankImage(d.info.output_width, d.info.output_height));
     readScanlines(d, result.bitmap.image());
     // Reads on to the end marker, so that data cut short or damaged after the last scanline is
     // noticed too.
@@ -209,10 +227,10 @@ void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int min
 }
 
 bool decodeTrapped(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
-                   DecodedPicture& result) {
+                   bool upright, DecodedPicture& result) {
     if (setjmp(d.trap.jump))
         return false;
-    decodeSteps(d, file, minWidth, minHeight, result);
+    decodeSteps(d, file, minWidth, minHeight, upright, result);
     return true;
 }
 
@@ -274,16 +292,14 @@ bool encodeTrapped(Compression& c, const QImage& image, int quality, int pixelsP
 
 } // namespace
 
-DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight, int* orientation) {
+DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight, bool upright) {
     Decompression decompression;
     DecodedPicture result;
-    if (!decodeTrapped(decompression, file, minWidth, minHeight, result)) {
+    if (!decodeTrapped(decompression, file, minWidth, minHeight, upright, result)) {
         const UserError error = jpegError(reinterpret_cast<j_common_ptr>(&decompression.info));
         decompression.destroy();
         throw error;
     }
-    if (orientation)
-        *orientation = decompression.orientation;
     return result;
 }
 

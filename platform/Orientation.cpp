@@ -47,26 +47,6 @@ Placement placementFor(int orientation, std::ptrdiff_t width, std::ptrdiff_t hei
 // keeps the rows being written in the cache, which matters for camera-sized pictures.
 constexpr int tileSide = 64;
 
-void placePixels(const QImage& source, QImage& target, const Placement& placement) {
-    const int width = source.width();
-    const int height = source.height();
-    const std::ptrdiff_t sourceStride = source.bytesPerLine() / 4;
-    const auto* sourcePixels = reinterpret_cast<const QRgb*>(source.constBits());
-    QRgb* targetOrigin = reinterpret_cast<QRgb*>(target.bits()) + placement.origin;
-    for (int top = 0; top < height; top += tileSide) {
-        const int bottom = std::min(top + tileSide, height);
-        for (int left = 0; left < width; left += tileSide) {
-            const int right = std::min(left + tileSide, width);
-            for (int y = top; y < bottom; ++y) {
-                const QRgb* from = sourcePixels + y * sourceStride;
-                QRgb* to = targetOrigin + y * placement.stepY + left * placement.stepX;
-                for (int x = left; x < right; ++x, to += placement.stepX)
-                    *to = from[x];
-            }
-        }
-    }
-}
-
 } // namespace
 
 int exifOrientation(const QByteArray& exifBlock) {
@@ -88,6 +68,25 @@ int exifOrientation(const QByteArray& exifBlock) {
     return orientation >= 1 && orientation <= 8 ? orientation : 1;
 }
 
+void placeRows(const QRgb* rows, std::ptrdiff_t rowStride, int width, int height, int firstRow,
+               int rowCount, QImage& target, int orientation) {
+    const Placement placement = placementFor(orientation, width, height, target.bytesPerLine() / 4);
+    QRgb* targetOrigin = reinterpret_cast<QRgb*>(target.bits()) + placement.origin;
+    const int endRow = firstRow + rowCount;
+    for (int top = firstRow; top < endRow; top += tileSide) {
+        const int bottom = std::min(top + tileSide, endRow);
+        for (int left = 0; left < width; left += tileSide) {
+            const int right = std::min(left + tileSide, width);
+            for (int y = top; y < bottom; ++y) {
+                const QRgb* from = rows + (y - firstRow) * rowStride;
+                QRgb* to = targetOrigin + y * placement.stepY + left * placement.stepX;
+                for (int x = left; x < right; ++x, to += placement.stepX)
+                    *to = from[x];
+            }
+        }
+    }
+}
+
 Bitmap applyOrientation(const Bitmap& bitmap, int orientation) {
     if (orientation < 2 || orientation > 8 || bitmap.isEmpty())
         return bitmap;
@@ -100,8 +99,7 @@ Bitmap applyOrientation(const Bitmap& bitmap, int orientation) {
                   swapped ? source.width() : source.height(), QImage::Format_RGB32);
     if (target.isNull())
         throw std::bad_alloc();
-    placePixels(
-        source, target,
-        placementFor(orientation, source.width(), source.height(), target.bytesPerLine() / 4));
+    placeRows(reinterpret_cast<const QRgb*>(source.constBits()), source.bytesPerLine() / 4,
+              source.width(), source.height(), 0, source.height(), target, orientation);
     return Bitmap(std::move(target));
 }

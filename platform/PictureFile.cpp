@@ -202,12 +202,13 @@ DecodedPicture storedPicture(const QString& path, const QByteArray& data, int mi
     if (isPng(data))
         return wholePicture(decodePng(data, &orientation));
     if (isJpeg(path, data))
-        return decodeJpeg(data, minWidth, minHeight, &orientation);
+        return decodeJpeg(data, minWidth, minHeight, true);
     return wholePicture(decodeBmp(data));
 }
 
 // Every user of pictures, from the slot square to the batch program, sees them upright: a phone
-// photo stored sideways is turned here, once, after decoding.
+// photo stored sideways is turned here, once, after decoding. JPEGs, the camera's own, are turned
+// by their decoder row by row, which spares a second camera-sized bitmap.
 DecodedPicture decodePicture(const QString& path, const QByteArray& data, int minWidth,
                              int minHeight) {
     int orientation = 1;

@@ -376,8 +376,9 @@ QByteArray withExif(const QByteArray& file, const QByteArray& block) {
 }
 
 TEST_F(PictureFileTest, PicturesAreReadUprightForEveryOrientation) {
-    // Upright, the picture is 32 x 16 with a red mark in its top-left corner; stored, the mark is
-    // where the orientation takes it. A damaged block leaves the picture as stored.
+    // Upright, the picture is 72 x 68 (rows and columns beyond whole strips and tiles) with a red
+    // mark in its top-left corner; stored, the mark is where the orientation takes it. A damaged
+    // block leaves the picture as stored.
     const struct {
         QByteArray exif;
         bool sideways;
@@ -395,7 +396,7 @@ TEST_F(PictureFileTest, PicturesAreReadUprightForEveryOrientation) {
                  {exifBlock(6).replace(10, 4, "\xF0\xFF\xFF\xFF"), false, 0, 0},
                  {QByteArray("Exif\0\0MM\0*", 10) + QByteArray(40, '\xFF'), false, 0, 0}};
     for (const auto& c : cases) {
-        const int width = c.sideways ? 16 : 32, height = c.sideways ? 32 : 16;
+        const int width = c.sideways ? 68 : 72, height = c.sideways ? 72 : 68;
         Bitmap stored(width, height);
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x)
@@ -405,9 +406,9 @@ TEST_F(PictureFileTest, PicturesAreReadUprightForEveryOrientation) {
             SCOPED_TRACE(c.exif.toHex().toStdString() + (isPng(file) ? " png" : " jpeg"));
             const DecodedPicture read =
                 readPictureReduced(save(withExif(file, c.exif), "photo"), INT_MAX, INT_MAX);
-            ASSERT_EQ(read.bitmap.image().size(), QSize(32, 16));
-            EXPECT_EQ(QSize(read.fullWidth, read.fullHeight), QSize(32, 16));
-            for (const QPoint corner : {QPoint(3, 3), QPoint(28, 3), QPoint(3, 12), QPoint(28, 12)})
+            ASSERT_EQ(read.bitmap.image().size(), QSize(72, 68));
+            EXPECT_EQ(QSize(read.fullWidth, read.fullHeight), QSize(72, 68));
+            for (const QPoint corner : {QPoint(3, 3), QPoint(68, 3), QPoint(3, 64), QPoint(68, 64)})
                 expectClose(read.bitmap.image().pixel(corner),
                             corner == QPoint(3, 3) ? 0xFF0000 : 0xFFFFFF, 8);
         }
