@@ -1,6 +1,5 @@
 // Feeds arbitrary bytes to the JPEG reader, whole and reduced, turned upright as its Exif block
-// says: damage must end in a UserError,
-// never in a crash, a hang or memory out of bounds.
+// says: damage must end in a UserError, never in a crash, a hang or memory out of bounds.
 #include "platform/JpegCodec.h"
 #include "platform/UserError.h"
 

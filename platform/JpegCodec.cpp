@@ -149,8 +149,8 @@ QImage blankImage(JDIMENSION width, JDIMENSION height) {
 }
 
 // Rows to be turned are decoded a strip at a time, so that each row of the turned picture gets
-// a cache line's worth of pixels at once.
-constexpr int stripRows = 16;
+// a run of pixels at once rather than one, and its memory page is visited once a strip.
+constexpr int stripRows = 64;
 
 void readScanlines(Decompression& d, QImage& image) {
     const bool inks = d.info.out_color_space == JCS_CMYK;
@@ -159,8 +159,12 @@ void readScanlines(Decompression& d, QImage& image) {
     const int height = static_cast<int>(d.info.output_height);
     if (inks)
         d.inkRow.resize(static_cast<std::size_t>(width) * 4);
-    if (turning)
+    if (turning) {
         d.strip.resize(static_cast<std::size_t>(width) * stripRows);
+        // Every strip reaches into every page of a turned picture; the system hands out fresh
+        // pages faster in order, so they are all taken first.
+        image.fill(0);
+    }
     while (d.info.output_scanline < d.info.output_height) {
         const int y = static_cast<int>(d.info.output_scanline);
         QRgb* pixels = turning ? d.strip.data() + std::ptrdiff_t(y % stripRows) * width
