@@ -1,5 +1,6 @@
 #include "platform/JpegCodec.h"
 
+#include "platform/Orientation.h"
 #include "platform/PictureLimits.h"
 #include "platform/UserError.h"
 
@@ -91,6 +92,9 @@ struct Decompression {
     ErrorTrap trap{};
     bool created = false;
     std::vector<JSAMPLE> inkRow; // CMYK scanline before conversion
+    int orientation = 1;         // as the Exif block records it
+    int turn = 1;                // the orientation applied while decoding
+    std::vector<QRgb> strip;     // the last rows decoded, before they are turned
 
     Decompression() { info.err = installTrap(trap); }
     ~Decompression() { destroy(); }
@@ -144,37 +148,76 @@ QImage blankImage(JDIMENSION width, JDIMENSION height) {
     return image;
 }
 
+// Rows to be turned are decoded a strip at a time, so that each row of the turned picture gets
+// a run of pixels at once rather than one, and its memory page is visited once a strip.
+constexpr int stripRows = 64;
+
 void readScanlines(Decompression& d, QImage& image) {
     const bool inks = d.info.out_color_space == JCS_CMYK;
+    const bool turning = d.turn != 1;
+    const int width = static_cast<int>(d.info.output_width);
+    const int height = static_cast<int>(d.info.output_height);
     if (inks)
-        d.inkRow.resize(static_cast<std::size_t>(d.info.output_width) * 4);
+        d.inkRow.resize(static_cast<std::size_t>(width) * 4);
+    if (turning) {
+        d.strip.resize(static_cast<std::size_t>(width) * stripRows);
+        // Every strip reaches into every page of a turned picture; the system hands out fresh
+        // pages faster in order, so they are all taken first.
+        image.fill(0);
+    }
     while (d.info.output_scanline < d.info.output_height) {
         const int y = static_cast<int>(d.info.output_scanline);
-        JSAMPROW row = inks ? d.inkRow.data() : image.scanLine(y);
+        QRgb* pixels = turning ? d.strip.data() + std::ptrdiff_t(y % stripRows) * width
+                               : reinterpret_cast<QRgb*>(image.scanLine(y));
+        JSAMPROW row = inks ? d.inkRow.data() : reinterpret_cast<JSAMPROW>(pixels);
         if (jpeg_read_scanlines(&d.info, &row, 1) != 1)
             break;
         if (inks)
-            inkToRgb(row, reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(),
-                     d.info.saw_Adobe_marker);
+            inkToRgb(row, pixels, width, d.info.saw_Adobe_marker);
+        if (turning && (y % stripRows == stripRows - 1 || y == height - 1))
+            placeRows(d.strip.data(), width, width, height, y - y % stripRows, y % stripRows + 1,
+                      image, d.turn);
     }
 }
 
+// Read before decoding ends: finishing frees the saved markers.
+int recordedOrientation(const jpeg_decompress_struct& info) {
+    for (const jpeg_marker_struct* marker = info.marker_list; marker; marker = marker->next) {
+        const QByteArray segment =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(marker->data),
+                                    static_cast<qsizetype>(marker->data_length));
+        if (marker->marker == JPEG_APP0 + 1 && segment.startsWith(QByteArrayView("Exif\0\0", 6)))
+            return exifOrientation(segment);
+    }
+    return 1;
+}
+
 void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
-                 DecodedPicture& result) {
+                 bool upright, DecodedPicture& result) {
     jpeg_create_decompress(&d.info);
     d.created = true;
     jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(file.constData()),
                  static_cast<unsigned long>(file.size()));
+    // Only the Exif block is kept, for the orientation; other APP1 segments (XMP) share its marker.
+    jpeg_save_markers(&d.info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d.info, TRUE);
     if (!isDecodableSize(d.info.image_width, d.info.image_height))
         ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, static_cast<int>(largestPictureSide));
-    result.fullWidth = static_cast<int>(d.info.image_width);
-    result.fullHeight = static_cast<int>(d.info.image_height);
+    d.orientation = recordedOrientation(d.info);
+    d.turn = upright ? d.orientation : 1;
+    const bool swapped = swapsSides(d.turn);
+    result.fullWidth = static_cast<int>(swapped ? d.info.image_height : d.info.image_width);
+    result.fullHeight = static_cast<int>(swapped ? d.info.image_width : d.info.image_height);
     d.info.out_color_space =
         isInkColourSpace(d.info.jpeg_color_space) ? JCS_CMYK : rgb32ColourSpace();
-    chooseScale(d.info, minWidth, minHeight);
+    // The size asked for is of the picture upright; a sideways photo is stored the other way.
+    if (swapped)
+        chooseScale(d.info, minHeight, minWidth);
+    else
+        chooseScale(d.info, minWidth, minHeight);
     jpeg_start_decompress(&d.info);
-    result.bitmap = Bitmap(blankImage(d.info.output_width, d.info.output_height));
+    result.bitmap = swapped ? Bitmap(blankImage(d.info.output_height, d.info.output_width))
+                            : Bitmap(blankImage(d.info.output_width, d.info.output_height));
     readScanlines(d, result.bitmap.image());
     // Reads on to the end marker, so that data cut short or damaged after the last scanline is
     // noticed too.
@@ -188,10 +231,10 @@ void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int min
 }
 
 bool decodeTrapped(Decompression& d, const QByteArray& file, int minWidth, int minHeight,
-                   DecodedPicture& result) {
+                   bool upright, DecodedPicture& result) {
     if (setjmp(d.trap.jump))
         return false;
-    decodeSteps(d, file, minWidth, minHeight, result);
+    decodeSteps(d, file, minWidth, minHeight, upright, result);
     return true;
 }
 
@@ -253,10 +296,10 @@ bool encodeTrapped(Compression& c, const QImage& image, int quality, int pixelsP
 
 } // namespace
 
-DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight) {
+DecodedPicture decodeJpeg(const QByteArray& file, int minWidth, int minHeight, bool upright) {
     Decompression decompression;
     DecodedPicture result;
-    if (!decodeTrapped(decompression, file, minWidth, minHeight, result)) {
+    if (!decodeTrapped(decompression, file, minWidth, minHeight, upright, result)) {
         const UserError error = jpegError(reinterpret_cast<j_common_ptr>(&decompression.info));
         decompression.destroy();
         throw error;

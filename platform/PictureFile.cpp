@@ -2,6 +2,7 @@
 
 #include "platform/BmpCodec.h"
 #include "platform/JpegCodec.h"
+#include "platform/Orientation.h"
 #include "platform/PlainFile.h"
 #include "platform/PngCodec.h"
 #include "platform/UserError.h"
@@ -15,6 +16,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -195,13 +197,26 @@ DecodedPicture wholePicture(const Bitmap& bitmap) {
     return {bitmap, bitmap.width(), bitmap.height()};
 }
 
+DecodedPicture storedPicture(const QString& path, const QByteArray& data, int minWidth,
+                             int minHeight, int& orientation) {
+    if (isPng(data))
+        return wholePicture(decodePng(data, &orientation));
+    if (isJpeg(path, data))
+        return decodeJpeg(data, minWidth, minHeight, true);
+    return wholePicture(decodeBmp(data));
+}
+
+// Every user of pictures, from the slot square to the batch program, sees them upright: a phone
+// photo stored sideways is turned here, once, after decoding. JPEGs, the camera's own, are turned
+// by their decoder row by row, which spares a second camera-sized bitmap.
 DecodedPicture decodePicture(const QString& path, const QByteArray& data, int minWidth,
                              int minHeight) {
-    if (isPng(data))
-        return wholePicture(decodePng(data));
-    if (isJpeg(path, data))
-        return decodeJpeg(data, minWidth, minHeight);
-    return wholePicture(decodeBmp(data));
+    int orientation = 1;
+    DecodedPicture picture = storedPicture(path, data, minWidth, minHeight, orientation);
+    picture.bitmap = applyOrientation(picture.bitmap, orientation);
+    if (swapsSides(orientation))
+        std::swap(picture.fullWidth, picture.fullHeight);
+    return picture;
 }
 
 } // namespace

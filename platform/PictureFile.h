@@ -5,6 +5,8 @@
 
 #include <QString>
 
+// Pictures are read upright: the orientation a camera recorded in the file is applied, so the
+// bitmap and the full size are as the photo was taken, not as it was stored.
 struct DecodedPicture {
     Bitmap bitmap;     // possibly reduced (see readPictureReduced)
     int fullWidth = 0; // the picture's own pixel size, from its header

@@ -1,5 +1,6 @@
 #include "platform/PngCodec.h"
 
+#include "platform/Orientation.h"
 #include "platform/PictureLimits.h"
 #include "platform/UserError.h"
 
@@ -123,6 +124,9 @@ void decodeSteps(Decoding& d) {
     png_set_chunk_malloc_max(d.png, largestChunk);
     // Colour profiles, gamma, text and the like are not used: the samples are taken as they are.
     png_set_keep_unknown_chunks(d.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    // Except the Exif block, which says which way up the picture stands.
+    static const png_byte exifChunk[] = "eXIf";
+    png_set_keep_unknown_chunks(d.png, PNG_HANDLE_CHUNK_AS_DEFAULT, exifChunk, 1);
     png_read_info(d.png, d.info);
     const png_uint_32 width = png_get_image_width(d.png, d.info);
     const png_uint_32 height = png_get_image_height(d.png, d.info);
@@ -134,8 +138,18 @@ void decodeSteps(Decoding& d) {
     d.rows = rowPointers(d.image);
     png_read_image(d.png, d.rows.data());
     d.rowsRead = true;
-    // Reads on to the end, so that damage after the last row is noticed too.
-    png_read_end(d.png, nullptr);
+    // Reads on to the end, so that damage after the last row is noticed too; the eXIf chunk may
+    // come after the picture data.
+    png_read_end(d.png, d.info);
+}
+
+int recordedOrientation(const Decoding& d) {
+    png_uint_32 size = 0;
+    png_bytep exif = nullptr;
+    if (!png_get_eXIf_1(d.png, d.info, &size, &exif) || !exif)
+        return 1;
+    return exifOrientation(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(exif), static_cast<qsizetype>(size)));
 }
 
 bool decodeTrapped(Decoding& d) {
@@ -218,7 +232,7 @@ bool isPng(const QByteArray& file) {
     return file.startsWith(QByteArrayView(pngSignature, sizeof pngSignature - 1));
 }
 
-Bitmap decodePng(const QByteArray& file) {
+Bitmap decodePng(const QByteArray& file, int* orientation) {
     Decoding d(file);
     d.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpBack, ignoreWarning);
     if (d.png)
@@ -230,6 +244,8 @@ Bitmap decodePng(const QByteArray& file) {
         refuse();
     if (d.hasAlpha)
         layOverWhite(d.image);
+    if (orientation)
+        *orientation = recordedOrientation(d);
     return Bitmap(std::move(d.image));
 }
 

@@ -14,8 +14,9 @@ bool isPng(const QByteArray& file);
 // interlaced or not) into a true-colour Bitmap. 16-bit samples become the nearest 8-bit value,
 // and transparent pixels are laid over white, as they look on the paper. Throws
 // UserError("PNG image is not valid") for anything malformed, and for a file cut short before
-// its last row.
-Bitmap decodePng(const QByteArray& file);
+// its last row. The pixels are as stored; the orientation its eXIf chunk records (1 when none)
+// goes to orientation when given.
+Bitmap decodePng(const QByteArray& file, int* orientation = nullptr);
 
 // An 8-bit RGB file, not interlaced, recording the given resolution; an indexed Bitmap is written
 // in its colours. Empty when the bitmap is empty or libpng cannot write it.

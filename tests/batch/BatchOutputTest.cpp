@@ -1,4 +1,5 @@
 #include "BatchRun.h"
+#include "platform/JpegCodec.h"
 #include "print/PdfPages.h"
 
 #include <QFile>
@@ -54,6 +55,32 @@ TEST_F(TilettesBatch, ThePdfPageCarriesEachTiletteWhereTheGeometryPutsIt) {
     }
     EXPECT_TRUE(near(at(sheetWidth / 2, tilettesDown * tiletteHeight + 20), colours::white));
     EXPECT_TRUE(near(colourAt(page, 10, 10), colours::white)); // the margin
+
+    // A phone photo stored sideways (Exif orientation 6: turn a quarter clockwise) is upright in
+    // slot 2: the colour on its left as stored is at the top.
+    Bitmap sideways(300, 400, thirdColour);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 150; x < 300; ++x)
+            sideways.setPixel(x, y, otherColour);
+    const QByteArray stored = encodeJpeg(sideways, 100);
+    QFile phone(path(QStringLiteral("phone.jpg")));
+    ASSERT_TRUE(phone.open(QIODevice::WriteOnly));
+    phone.write(
+        stored.left(2) +
+        QByteArray("\xFF\xE1\0\x22"
+                   "Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0",
+                   36) +
+        stored.mid(2));
+    phone.close();
+    EXPECT_RAN(run({setup, QStringLiteral("--picture"), QStringLiteral("2=phone.jpg"),
+                    QStringLiteral("-o"), QStringLiteral("phone.pdf")}));
+    const QImage upright = rasterisePage(path(QStringLiteral("phone.pdf")), dotsPerInch);
+    const auto onPhone = [&](int y) {
+        return colourAt(upright, dotsPerInch / 4 + tiletteWidth / 4,
+                        dotsPerInch / 4 + (tiletteHeight + y) / 2);
+    };
+    EXPECT_TRUE(near(onPhone(75), thirdColour));
+    EXPECT_TRUE(near(onPhone(tiletteHeight - 75), otherColour));
 
     // A PDF has no copy count: each copy is a page of its own.
     EXPECT_RAN(run({setup, QStringLiteral("--copies"), QStringLiteral("2"), QStringLiteral("-o"),

@@ -12,10 +12,12 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -351,6 +353,71 @@ TEST_F(PictureFileTest, ReducedJpegsKeepAtLeastTheSizeAsked) {
         EXPECT_EQ(whole.bitmap.image().size(), size);
         EXPECT_EQ(QSize(whole.fullWidth, whole.fullHeight), size);
     }
+}
+
+// A little-endian Exif block whose first directory holds only the orientation tag.
+QByteArray exifBlock(int orientation) {
+    QByteArray block("Exif\0\0II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0_\0\0\0\0\0\0\0", 32);
+    block[24] = static_cast<char>(orientation);
+    return block;
+}
+
+// The JPEG gets it as an APP1 segment after its start; the PNG as an eXIf chunk (no "Exif\0\0")
+// after the picture data.
+QByteArray withExif(const QByteArray& file, const QByteArray& block) {
+    if (isPng(file)) {
+        QByteArray chunk = QByteArray(4, '\0') + "eXIf" + block.mid(6) + "CRC!";
+        put16(chunk, 2, static_cast<int>(block.size() - 6));
+        return withFreshChecksums(file.chopped(12) + chunk + file.right(12));
+    }
+    QByteArray segment("\xFF\xE1\0\0", 4);
+    put16(segment, 2, static_cast<int>(block.size() + 2));
+    return file.left(2) + segment + block + file.mid(2);
+}
+
+TEST_F(PictureFileTest, PicturesAreReadUprightForEveryOrientation) {
+    // Upright, the picture is 72 x 68 (rows and columns beyond whole strips and tiles) with a red
+    // mark in its top-left corner; stored, the mark is where the orientation takes it. A damaged
+    // block leaves the picture as stored.
+    const struct {
+        QByteArray exif;
+        bool sideways;
+        int markRight, markBottom; // the stored corner of the mark
+    } cases[] = {{exifBlock(1), false, 0, 0},
+                 {exifBlock(2), false, 1, 0},
+                 {exifBlock(3), false, 1, 1},
+                 {exifBlock(4), false, 0, 1},
+                 {exifBlock(5), true, 0, 0},
+                 {exifBlock(6), true, 0, 1},
+                 {exifBlock(7), true, 1, 1},
+                 {exifBlock(8), true, 1, 0},
+                 {exifBlock(9), false, 0, 0},
+                 {exifBlock(6).left(20), false, 0, 0},
+                 {exifBlock(6).replace(10, 4, "\xF0\xFF\xFF\xFF"), false, 0, 0},
+                 {QByteArray("Exif\0\0MM\0*", 10) + QByteArray(40, '\xFF'), false, 0, 0}};
+    for (const auto& c : cases) {
+        const int width = c.sideways ? 68 : 72, height = c.sideways ? 72 : 68;
+        Bitmap stored(width, height);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                stored.setPixel(c.markRight ? width - 1 - x : x, c.markBottom ? height - 1 - y : y,
+                                makeColour(255, 0, 0));
+        for (const QByteArray& file : {encodeJpeg(stored, 100), encodePng(stored)}) {
+            SCOPED_TRACE(c.exif.toHex().toStdString() + (isPng(file) ? " png" : " jpeg"));
+            const DecodedPicture read =
+                readPictureReduced(save(withExif(file, c.exif), "photo"), INT_MAX, INT_MAX);
+            ASSERT_EQ(read.bitmap.image().size(), QSize(72, 68));
+            EXPECT_EQ(QSize(read.fullWidth, read.fullHeight), QSize(72, 68));
+            for (const QPoint corner : {QPoint(3, 3), QPoint(68, 3), QPoint(3, 64), QPoint(68, 64)})
+                expectClose(read.bitmap.image().pixel(corner),
+                            corner == QPoint(3, 3) ? 0xFF0000 : 0xFFFFFF, 8);
+        }
+    }
+    // A reduced read keeps at least the size asked of the picture upright.
+    const QString sideways =
+        save(withExif(encodeJpeg(Bitmap(16, 32), 100), exifBlock(6)), "sideways.jpg");
+    EXPECT_EQ(readPictureReduced(sideways, 16, 4).bitmap.image().size(), QSize(16, 8));
+    EXPECT_EQ(readPictureReduced(sideways, 4, 16).bitmap.image().size(), QSize(32, 16));
 }
 
 TEST_F(PictureFileTest, DamagedAndOversizedJpegsGiveTheDecoderError) {
