@@ -1,6 +1,7 @@
 #include "platform/PictureFile.h"
 
 #include "platform/BmpCodec.h"
+#include "platform/HeifCodec.h"
 #include "platform/JpegCodec.h"
 #include "platform/PlainFile.h"
 #include "platform/PngCodec.h"
@@ -190,6 +191,16 @@ bool isJpeg(const QString& path, const QByteArray& data) {
     return QFileInfo(path).fileName().toLower().contains(QStringLiteral(".jp"));
 }
 
+// By content, or by the name of a file whose start is damaged past recognising.
+bool isHeif(const QString& path, const QByteArray& data) {
+    if (!heifKind(data).isEmpty())
+        return true;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return !data.startsWith("BM") && !data.startsWith("\xFF\xD8\xFF") &&
+           (suffix == QLatin1String("heic") || suffix == QLatin1String("heif") ||
+            suffix == QLatin1String("avif"));
+}
+
 // Bitmaps and PNGs are always decoded whole.
 DecodedPicture wholePicture(const Bitmap& bitmap) {
     return {bitmap, bitmap.width(), bitmap.height()};
@@ -199,6 +210,8 @@ DecodedPicture decodePicture(const QString& path, const QByteArray& data, int mi
                              int minHeight) {
     if (isPng(data))
         return wholePicture(decodePng(data));
+    if (isHeif(path, data))
+        return wholePicture(decodeHeif(data));
     if (isJpeg(path, data))
         return decodeJpeg(data, minWidth, minHeight);
     return wholePicture(decodeBmp(data));
@@ -216,12 +229,15 @@ bool isPictureFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray start = file.read(8);
-    if (start.startsWith("BM") || start.startsWith("\xFF\xD8\xFF") || isPng(start))
+    // HEIF's brands follow its "ftyp" box; they fit in the first few hundred bytes.
+    const QByteArray start = file.read(512);
+    if (start.startsWith("BM") || start.startsWith("\xFF\xD8\xFF") || isPng(start) ||
+        !heifKind(start).isEmpty())
         return true;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                       QStringLiteral("png")}
+    return QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"),  QStringLiteral("jpeg"),
+                       QStringLiteral("png"), QStringLiteral("heic"), QStringLiteral("heif"),
+                       QStringLiteral("avif")}
         .contains(suffix);
 }
 

@@ -11,10 +11,10 @@ struct DecodedPicture {
     int fullHeight = 0;
 };
 
-// Decodes a picture file (Windows bitmap, JPEG or PNG, told apart by their content) into a
-// true-colour bitmap. Throws UserError with the user's message: a
-// file that cannot be read names itself; one that cannot be decoded gets the decoder's message
-// with a second line "File: <path>".
+// Decodes a picture file (Windows bitmap, JPEG, PNG, HEIC or AVIF, told apart by their content)
+// into a true-colour bitmap. Throws UserError with the user's message: a file that cannot be read
+// names itself; one that cannot be decoded gets the decoder's message with a second line
+// "File: <path>".
 Bitmap readPicture(const QString& path);
 
 // Like readPicture, but a JPEG may be decoded reduced by libjpeg's DCT scaling (scale 1/2, 1/4,
@@ -23,9 +23,9 @@ Bitmap readPicture(const QString& path);
 // (the 350-pixel tilette).
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight);
 
-// True when the file is meant as a picture: it starts as a bitmap, JPEG or PNG does, or it has
-// none of those starts but a picture's name (so that a damaged photo gets the decoder's message).
-// A pipe, a device or a file that cannot be read is no picture.
+// True when the file is meant as a picture: it starts as a bitmap, JPEG, PNG or HEIF does, or it
+// has none of those starts but a picture's name (so that a damaged photo gets the decoder's
+// message). A pipe, a device or a file that cannot be read is no picture.
 bool isPictureFile(const QString& path);
 
 // The writers replace a file whole or not at all: the data goes to a new file in the same

@@ -1,6 +1,7 @@
 // Bad picture files chosen for a slot: each is told in the error box, naming the file, and the
 // slot, its thumbnails and the tilette on show stay as they were.
 #include "WindowFixture.h"
+#include "platform/PictureTestFiles.h"
 #include "support/FileTraps.h"
 
 #include "app/controls/ImageBox.h"
@@ -53,6 +54,15 @@ void putBig16(QByteArray& bytes, qsizetype at, int value) {
     bytes[at + 1] = static_cast<char>(value & 0xFF);
 }
 
+// A HEIC whose every image-size box claims the given size.
+QByteArray heicOfSize(QByteArray bytes, int width, int height) {
+    for (qsizetype at = bytes.indexOf("ispe"); at >= 0; at = bytes.indexOf("ispe", at + 1)) {
+        putBig16(bytes, at + 8, width >> 16), putBig16(bytes, at + 10, width & 0xFFFF);
+        putBig16(bytes, at + 12, height >> 16), putBig16(bytes, at + 14, height & 0xFFFF);
+    }
+    return bytes;
+}
+
 // What the user sees of a slot: its entry, its square, both thumbnails and the tilette on show.
 struct SlotView {
     QString fileName, saveName;
@@ -74,6 +84,8 @@ class BadPictureTest : public WindowFixture {
         ASSERT_EQ(errorsShown(), 0);
         goodJpeg = encodedJpeg(photoLike(600, 400));
         goodBitmap = traps::contentOf(pictureFile(QStringLiteral("small.bmp"), 4, 4));
+        goodHeic = libheifFile(
+            false, 64, 48, [](int x, int y) { return qRgb(x * 4, y * 5, 99); }, false);
     }
 
     static QByteArray encodedJpeg(const Bitmap& picture) {
@@ -127,6 +139,7 @@ class BadPictureTest : public WindowFixture {
     QString good;
     QByteArray goodJpeg;
     QByteArray goodBitmap;
+    QByteArray goodHeic;
 };
 
 // One row a way of going wrong: the path the user picks, and the whole message it gives, with %1
@@ -194,6 +207,35 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
                                                       "pixels")
                                            .arg(largestPictureSide)) +
              "\nFile: %1"},
+        {"a HEIC cut short",
+         [](BadPictureTest& t) {
+             return t.file("cut.heic", t.goodHeic.left(t.goodHeic.size() / 2));
+         },
+         QStringLiteral("HEIC image is not valid: Invalid input: Unexpected end of file: Extent in "
+                        "iloc box references data outside of file bounds (points to file position "
+                        "%2)\nFile: %1")
+             .arg(QStringLiteral("%1"), QString::number(goodHeic.indexOf("mdat") + 4))},
+        {"a HEIC damaged in its boxes",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodHeic;
+             bytes.replace("iinf", "xxxx");
+             return t.file("damaged.heic", bytes);
+         },
+         "HEIC image is not valid: Invalid input: No 'iinf' box\nFile: %1"},
+        {"a HEIC claiming 100000 x 100000 pixels",
+         [](BadPictureTest& t) {
+             return t.file("huge.heic", heicOfSize(t.goodHeic, 100000, 100000));
+         },
+         "HEIC image is not valid: Memory allocation error: Security limit exceeded: Image size "
+         "100000x100000 exceeds the maximum image size 30000x30000\nFile: %1"},
+        {"a HEIC claiming 30000 x 20000 pixels",
+         [](BadPictureTest& t) {
+             return t.file("large.heic", heicOfSize(t.goodHeic, 30000, 20000));
+         },
+         "HEIC image is not valid: the picture is too large\nFile: %1"},
+        {"a text file named .heic",
+         [](BadPictureTest& t) { return t.file("notes.heic", "this is not a picture"); },
+         "HEIC image is not valid: Invalid input: No 'ftyp' box\nFile: %1"},
         {"a text file named .jpg",
          [](BadPictureTest& t) { return t.file("notes.jpg", "this is not a picture"); },
          jpegError(JERR_NO_SOI, "Not a JPEG file: starts with 0x74 0x68") + "\nFile: %1"},
