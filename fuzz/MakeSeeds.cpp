@@ -66,6 +66,17 @@ void writeHeifSeeds(const QDir& root) {
     write(root.filePath(QStringLiteral("heif/alpha.avif")),
           libheifFile(true, 16, 8, colours, true));
 }
+// Lossy and lossless WebPs from libwebp's own encoders, with alpha and an animation among them.
+void writeWebpSeeds(const QDir& root) {
+    root.mkpath(QStringLiteral("webp"));
+    const auto colours = [](int x, int y) { return qRgba(x * 16, y * 16, (x ^ y) * 8, x * 20); };
+    write(root.filePath(QStringLiteral("webp/lossy-alpha.webp")),
+          libwebpFile(16, 8, colours, false));
+    write(root.filePath(QStringLiteral("webp/lossless-alpha.webp")),
+          libwebpFile(16, 8, colours, true));
+    write(root.filePath(QStringLiteral("webp/animation.webp")),
+          libwebpFile(8, 8, colours, true, 3));
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +93,7 @@ int main(int argc, char** argv) {
     write(root.filePath(QStringLiteral("jpeg/scaled.jpg")), encodeJpeg(pattern(160, 96), 50));
     writePngSeeds(root);
     writeHeifSeeds(root);
+    writeWebpSeeds(root);
     SheetDefinition definition;
     definition.valueText = QStringLiteral("$5");
     definition.captionText = QStringLiteral("Zoë");

@@ -6,6 +6,7 @@
 #include "platform/PlainFile.h"
 #include "platform/PngCodec.h"
 #include "platform/UserError.h"
+#include "platform/WebpCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -212,6 +213,8 @@ DecodedPicture decodePicture(const QString& path, const QByteArray& data, int mi
         return wholePicture(decodePng(data));
     if (isHeif(path, data))
         return wholePicture(decodeHeif(data));
+    if (isWebp(data) || QFileInfo(path).suffix().toLower() == QLatin1String("webp"))
+        return wholePicture(decodeWebp(data));
     if (isJpeg(path, data))
         return decodeJpeg(data, minWidth, minHeight);
     return wholePicture(decodeBmp(data));
@@ -232,12 +235,12 @@ bool isPictureFile(const QString& path) {
     // HEIF's brands follow its "ftyp" box; they fit in the first few hundred bytes.
     const QByteArray start = file.read(512);
     if (start.startsWith("BM") || start.startsWith("\xFF\xD8\xFF") || isPng(start) ||
-        !heifKind(start).isEmpty())
+        !heifKind(start).isEmpty() || isWebp(start))
         return true;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"),  QStringLiteral("jpeg"),
-                       QStringLiteral("png"), QStringLiteral("heic"), QStringLiteral("heif"),
-                       QStringLiteral("avif")}
+    return QStringList{QStringLiteral("bmp"),  QStringLiteral("jpg"),  QStringLiteral("jpeg"),
+                       QStringLiteral("png"),  QStringLiteral("heic"), QStringLiteral("heif"),
+                       QStringLiteral("avif"), QStringLiteral("webp")}
         .contains(suffix);
 }
 

@@ -11,7 +11,7 @@ struct DecodedPicture {
     int fullHeight = 0;
 };
 
-// Decodes a picture file (Windows bitmap, JPEG, PNG, HEIC or AVIF, told apart by their content)
+// Decodes a picture file (Windows bitmap, JPEG, PNG, HEIC, AVIF or WebP, told apart by content)
 // into a true-colour bitmap. Throws UserError with the user's message: a file that cannot be read
 // names itself; one that cannot be decoded gets the decoder's message with a second line
 // "File: <path>".
@@ -23,8 +23,8 @@ Bitmap readPicture(const QString& path);
 // (the 350-pixel tilette).
 DecodedPicture readPictureReduced(const QString& path, int minWidth, int minHeight);
 
-// True when the file is meant as a picture: it starts as a bitmap, JPEG, PNG or HEIF does, or it
-// has none of those starts but a picture's name (so that a damaged photo gets the decoder's
+// True when the file is meant as a picture: it starts as a bitmap, JPEG, PNG, HEIF or WebP does, or
+// it has none of those starts but a picture's name (so that a damaged photo gets the decoder's
 // message). A pipe, a device or a file that cannot be read is no picture.
 bool isPictureFile(const QString& path);
 

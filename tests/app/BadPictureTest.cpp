@@ -86,6 +86,9 @@ class BadPictureTest : public WindowFixture {
         goodBitmap = traps::contentOf(pictureFile(QStringLiteral("small.bmp"), 4, 4));
         goodHeic = libheifFile(
             false, 64, 48, [](int x, int y) { return qRgb(x * 4, y * 5, 99); }, false);
+        goodWebp = libwebpFile(
+            64, 48, [](int x, int y) { return qRgba(x * 4, y * 5, 99, x * 3); }, false);
+        ASSERT_TRUE(goodWebp.contains("VP8X"));
     }
 
     static QByteArray encodedJpeg(const Bitmap& picture) {
@@ -140,6 +143,7 @@ class BadPictureTest : public WindowFixture {
     QByteArray goodJpeg;
     QByteArray goodBitmap;
     QByteArray goodHeic;
+    QByteArray goodWebp;
 };
 
 // One row a way of going wrong: the path the user picks, and the whole message it gives, with %1
@@ -233,6 +237,27 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
              return t.file("large.heic", heicOfSize(t.goodHeic, 30000, 20000));
          },
          "HEIC image is not valid: the picture is too large\nFile: %1"},
+        {"a WebP cut short",
+         [](BadPictureTest& t) {
+             return t.file("cut.webp", t.goodWebp.left(t.goodWebp.size() / 2));
+         },
+         "WebP image is not valid: the file ends early\nFile: %1"},
+        {"a WebP damaged in its frame header",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodWebp;
+             bytes.replace("\x9d\x01\x2a", "\x00\x00\x00");
+             return t.file("damaged.webp", bytes);
+         },
+         "WebP image is not valid: its structure is damaged\nFile: %1"},
+        {"a WebP claiming 100000 x 100000 pixels",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodWebp;
+             const qsizetype canvas = bytes.indexOf("VP8X") + 12;
+             for (int i = 0; i < 6; ++i)
+                 bytes[canvas + i] = static_cast<char>((99999 >> (i % 3 * 8)) & 0xFF);
+             return t.file("huge.webp", bytes);
+         },
+         "WebP image is not valid: its structure is damaged\nFile: %1"},
         {"a text file named .heic",
          [](BadPictureTest& t) { return t.file("notes.heic", "this is not a picture"); },
          "HEIC image is not valid: Invalid input: No 'ftyp' box\nFile: %1"},

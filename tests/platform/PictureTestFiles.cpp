@@ -6,6 +6,8 @@
 #include <jpeglib.h>
 #include <libheif/heif.h>
 #include <png.h>
+#include <webp/encode.h>
+#include <webp/mux.h>
 #include <zlib.h>
 
 namespace {
@@ -258,5 +260,41 @@ QByteArray libheifFile(bool avif, int width, int height, const PixelSource& stor
     heif_encoder_release(encoder);
     heif_context_free(context);
     heif_image_release(image);
+    return file;
+}
+
+QByteArray libwebpFile(int width, int height, const PixelSource& pixel, bool lossless, int frames) {
+    WebPAnimEncoderOptions animation;
+    WebPAnimEncoderOptionsInit(&animation);
+    WebPAnimEncoder* encoder = WebPAnimEncoderNew(width, height, &animation);
+    WebPConfig config;
+    WebPConfigInit(&config);
+    config.lossless = lossless;
+    config.quality = lossless ? 100 : 90;
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width * height * 4));
+    for (int frame = 0; frame < frames; ++frame) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const QRgb colour = frame ? ~pixel(x, y) | 0xFF000000 : pixel(x, y);
+                std::uint8_t* target = &rgba[static_cast<std::size_t>((y * width + x) * 4)];
+                target[0] = qRed(colour), target[1] = qGreen(colour), target[2] = qBlue(colour);
+                target[3] = qAlpha(colour);
+            }
+        WebPPicture picture;
+        WebPPictureInit(&picture);
+        picture.use_argb = lossless;
+        picture.width = width, picture.height = height;
+        WebPPictureImportRGBA(&picture, rgba.data(), width * 4);
+        WebPAnimEncoderAdd(encoder, &picture, frame * 100, &config);
+        WebPPictureFree(&picture);
+    }
+    WebPAnimEncoderAdd(encoder, nullptr, frames * 100, nullptr);
+    WebPData assembled;
+    WebPDataInit(&assembled);
+    WebPAnimEncoderAssemble(encoder, &assembled);
+    const QByteArray file(reinterpret_cast<const char*>(assembled.bytes),
+                          static_cast<qsizetype>(assembled.size));
+    WebPDataClear(&assembled);
+    WebPAnimEncoderDelete(encoder);
     return file;
 }

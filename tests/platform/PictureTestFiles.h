@@ -51,3 +51,8 @@ QByteArray withFreshChecksums(QByteArray png);
 using PixelSource = std::function<QRgb(int x, int y)>;
 QByteArray libheifFile(bool avif, int width, int height, const PixelSource& storedPixel,
                        bool withAlpha, int orientation = 1);
+
+// A WebP written by libwebp's own encoder from the pixels given (lossy at quality 90, or
+// lossless); with frames above 1, an animation whose later frames are the pixels inverted.
+QByteArray libwebpFile(int width, int height, const PixelSource& pixel, bool lossless,
+                       int frames = 1);
