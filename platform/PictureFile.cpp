@@ -202,6 +202,37 @@ bool isHeif(const QString& path, const QByteArray& data) {
             suffix == QLatin1String("avif"));
 }
 
+// Formats people commonly have that this program does not read, told by how their files start,
+// so that the user learns what the file is rather than that it is a broken bitmap.
+QString unreadFormat(const QByteArray& data) {
+    static const struct {
+        QByteArrayView start;
+        const char* name;
+    } formats[] = {
+        {"\xFF\x0A", "JPEG XL"},
+        {QByteArrayView("\0\0\0\x0CJXL \r\n\x87\n", 12), "JPEG XL"},
+        {QByteArrayView("\0\0\0\x0CjP  \r\n\x87\n", 12), "JPEG 2000"},
+        {"\xFF\x4F\xFF\x51", "JPEG 2000"},
+        {"8BPS", "Photoshop"},
+        {QByteArrayView("\0\0\1\0", 4), "icon (ICO)"},
+        {"%PDF-", "PDF"},
+    };
+    for (const auto& format : formats)
+        if (data.startsWith(format.start))
+            return QLatin1String(format.name);
+    const QByteArray opening = data.left(1024).trimmed();
+    if (opening.startsWith("<svg") || (opening.startsWith("<?xml") && opening.contains("<svg")))
+        return QStringLiteral("SVG");
+    return {};
+}
+
+UserError unreadFormatError(const QString& path, const QString& format) {
+    const bool vowel = QStringLiteral("AEIOU").contains(format.front());
+    return UserError(QStringLiteral("\"%1\" is %2 %3 picture; Tilettes reads JPEG, PNG, BMP, HEIC, "
+                                    "AVIF, WebP, TIFF and GIF.")
+                         .arg(QFileInfo(path).fileName(), vowel ? "an" : "a", format));
+}
+
 // Bitmaps and PNGs are always decoded whole.
 DecodedPicture wholePicture(const Bitmap& bitmap) {
     return {bitmap, bitmap.width(), bitmap.height()};
@@ -215,6 +246,8 @@ DecodedPicture decodePicture(const QString& path, const QByteArray& data, int mi
         return wholePicture(decodeHeif(data));
     if (isWebp(data) || QFileInfo(path).suffix().toLower() == QLatin1String("webp"))
         return wholePicture(decodeWebp(data));
+    if (const QString format = unreadFormat(data); !format.isEmpty())
+        throw unreadFormatError(path, format);
     if (isJpeg(path, data))
         return decodeJpeg(data, minWidth, minHeight);
     return wholePicture(decodeBmp(data));
@@ -242,6 +275,24 @@ bool isPictureFile(const QString& path) {
                        QStringLiteral("png"),  QStringLiteral("heic"), QStringLiteral("heif"),
                        QStringLiteral("avif"), QStringLiteral("webp")}
         .contains(suffix);
+}
+
+QStringList pictureFileFilters() {
+    const QStringList formats = {
+        QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
+        QStringLiteral("PNG Image File (*.png)"),
+        QStringLiteral("Bitmaps (*.bmp)"),
+        QStringLiteral("HEIC Image File (*.heic *.heif)"),
+        QStringLiteral("AVIF Image File (*.avif)"),
+        QStringLiteral("WebP Image File (*.webp)"),
+        QStringLiteral("TIFF Image File (*.tif *.tiff)"),
+        QStringLiteral("GIF Image File (*.gif)"),
+    };
+    QStringList patterns;
+    for (const QString& format : formats)
+        patterns << format.section(u'(', 1).chopped(1);
+    return QStringList{QStringLiteral("All pictures (%1)").arg(patterns.join(u' '))} + formats +
+           QStringList{QStringLiteral("All files (*)")};
 }
 
 // The decoders see only bytes; the user needs to know which of the sheet's files is broken.

@@ -258,6 +258,14 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
              return t.file("huge.webp", bytes);
          },
          "WebP image is not valid: its structure is damaged\nFile: %1"},
+        {"a JPEG XL picture",
+         [](BadPictureTest& t) { return t.file("photo.jxl", "\xFF\x0A\xFA\x7F\x01\x90"); },
+         "\"photo.jxl\" is a JPEG XL picture; Tilettes reads JPEG, PNG, BMP, HEIC, AVIF, WebP, "
+         "TIFF and GIF.\nFile: %1"},
+        {"a PDF named .jpg",
+         [](BadPictureTest& t) { return t.file("scan.jpg", "%PDF-1.7\n%\xE2\xE3\n"); },
+         "\"scan.jpg\" is a PDF picture; Tilettes reads JPEG, PNG, BMP, HEIC, AVIF, WebP, TIFF "
+         "and GIF.\nFile: %1"},
         {"a text file named .heic",
          [](BadPictureTest& t) { return t.file("notes.heic", "this is not a picture"); },
          "HEIC image is not valid: Invalid input: No 'ftyp' box\nFile: %1"},
