@@ -4,6 +4,7 @@
 #include "app/WidgetPlacement.h"
 #include "app/WindowTexts.h"
 #include "app/controls/PageControl.h"
+#include "platform/PictureFile.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -211,10 +212,8 @@ void TForm1::buildPopupMenus() {
 void TForm1::buildDialogPresets() {
     ValueFontDialog.Font = {QStringLiteral("Times New Roman"), 35, true, false, colours::black};
     TextFontDialog.Font = {QStringLiteral("Arial"), 16, true, false, colours::red};
-    // Only what the program reads is offered; the JPEG entry comes first and is chosen at first.
-    OpenPictureDialog1.filters = {QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
-                                  QStringLiteral("Bitmaps (*.bmp)"),
-                                  QStringLiteral("PNG Image File (*.png)")};
+    // Every picture the program reads is offered at first, whatever its format.
+    OpenPictureDialog1.filters = pictureFileFilters();
     OpenPictureDialog1.selectedFilter = 0;
     OpenPictureDialog1.defaultSuffix = QStringLiteral("bmp");
     OpenPictureDialog1.folder = QStringLiteral(".");

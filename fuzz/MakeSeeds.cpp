@@ -55,6 +55,28 @@ void writePngSeeds(const QDir& root) {
     writePng(root, "rgb-transparent.png", {5, 3, PNG_COLOR_TYPE_RGB, 8, false, {}, {97, 31, 71}});
     writePng(root, "interlaced.png", {9, 9, PNG_COLOR_TYPE_RGB, 8, true, {}, {}});
 }
+// Small HEIC and AVIF files from libheif's own encoders, with alpha and a rotation among them.
+void writeHeifSeeds(const QDir& root) {
+    root.mkpath(QStringLiteral("heif"));
+    const auto colours = [](int x, int y) { return qRgba(x * 16, y * 16, (x ^ y) * 8, x * 20); };
+    write(root.filePath(QStringLiteral("heif/rgb.heic")),
+          libheifFile(false, 16, 8, colours, false));
+    write(root.filePath(QStringLiteral("heif/alpha-turned.heic")),
+          libheifFile(false, 8, 16, colours, true, 6));
+    write(root.filePath(QStringLiteral("heif/alpha.avif")),
+          libheifFile(true, 16, 8, colours, true));
+}
+// Lossy and lossless WebPs from libwebp's own encoders, with alpha and an animation among them.
+void writeWebpSeeds(const QDir& root) {
+    root.mkpath(QStringLiteral("webp"));
+    const auto colours = [](int x, int y) { return qRgba(x * 16, y * 16, (x ^ y) * 8, x * 20); };
+    write(root.filePath(QStringLiteral("webp/lossy-alpha.webp")),
+          libwebpFile(16, 8, colours, false));
+    write(root.filePath(QStringLiteral("webp/lossless-alpha.webp")),
+          libwebpFile(16, 8, colours, true));
+    write(root.filePath(QStringLiteral("webp/animation.webp")),
+          libwebpFile(8, 8, colours, true, 3));
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +92,8 @@ int main(int argc, char** argv) {
     write(root.filePath(QStringLiteral("jpeg/small.jpg")), encodeJpeg(pattern(24, 16), 75));
     write(root.filePath(QStringLiteral("jpeg/scaled.jpg")), encodeJpeg(pattern(160, 96), 50));
     writePngSeeds(root);
+    writeHeifSeeds(root);
+    writeWebpSeeds(root);
     SheetDefinition definition;
     definition.valueText = QStringLiteral("$5");
     definition.captionText = QStringLiteral("Zoë");

@@ -1,11 +1,13 @@
 #include "platform/PictureFile.h"
 
 #include "platform/BmpCodec.h"
+#include "platform/HeifCodec.h"
 #include "platform/JpegCodec.h"
 #include "platform/Orientation.h"
 #include "platform/PlainFile.h"
 #include "platform/PngCodec.h"
 #include "platform/UserError.h"
+#include "platform/WebpCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -192,6 +194,51 @@ bool isJpeg(const QString& path, const QByteArray& data) {
     return QFileInfo(path).fileName().toLower().contains(QStringLiteral(".jp"));
 }
 
+// By content, or by the name of a file whose start is damaged past recognising.
+bool isHeif(const QString& path, const QByteArray& data) {
+    if (!heifKind(data).isEmpty())
+        return true;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return !data.startsWith("BM") && !data.startsWith("\xFF\xD8\xFF") &&
+           (suffix == QLatin1String("heic") || suffix == QLatin1String("heif") ||
+            suffix == QLatin1String("avif"));
+}
+
+// Formats people commonly have that this program does not read, told by how their files start,
+// so that the user learns what the file is rather than that it is a broken bitmap.
+QString unreadFormat(const QByteArray& data) {
+    static const struct {
+        QByteArrayView start;
+        const char* name;
+    } formats[] = {
+        {"\xFF\x0A", "JPEG XL"},
+        {QByteArrayView("\0\0\0\x0CJXL \r\n\x87\n", 12), "JPEG XL"},
+        {QByteArrayView("\0\0\0\x0CjP  \r\n\x87\n", 12), "JPEG 2000"},
+        {"\xFF\x4F\xFF\x51", "JPEG 2000"},
+        {"8BPS", "Photoshop"},
+        {QByteArrayView("\0\0\1\0", 4), "icon (ICO)"},
+        {"%PDF-", "PDF"},
+        {QByteArrayView("II*\0", 4), "TIFF"},
+        {QByteArrayView("MM\0*", 4), "TIFF"},
+        {"GIF87a", "GIF"},
+        {"GIF89a", "GIF"},
+    };
+    for (const auto& format : formats)
+        if (data.startsWith(format.start))
+            return QLatin1String(format.name);
+    const QByteArray opening = data.left(1024).trimmed();
+    if (opening.startsWith("<svg") || (opening.startsWith("<?xml") && opening.contains("<svg")))
+        return QStringLiteral("SVG");
+    return {};
+}
+
+UserError unreadFormatError(const QString& path, const QString& format) {
+    const bool vowel = QStringLiteral("AEIOU").contains(format.front());
+    return UserError(QStringLiteral("\"%1\" is %2 %3 picture; Tilettes reads JPEG, PNG, BMP, HEIC, "
+                                    "AVIF and WebP.")
+                         .arg(QFileInfo(path).fileName(), vowel ? "an" : "a", format));
+}
+
 // Bitmaps and PNGs are always decoded whole.
 DecodedPicture wholePicture(const Bitmap& bitmap) {
     return {bitmap, bitmap.width(), bitmap.height()};
@@ -201,6 +248,13 @@ DecodedPicture storedPicture(const QString& path, const QByteArray& data, int mi
                              int minHeight, int& orientation) {
     if (isPng(data))
         return wholePicture(decodePng(data, &orientation));
+    // libheif applies the file's own rotation and mirror itself.
+    if (isHeif(path, data))
+        return wholePicture(decodeHeif(data));
+    if (isWebp(data) || QFileInfo(path).suffix().toLower() == QLatin1String("webp"))
+        return wholePicture(decodeWebp(data));
+    if (const QString format = unreadFormat(data); !format.isEmpty())
+        throw unreadFormatError(path, format);
     if (isJpeg(path, data))
         return decodeJpeg(data, minWidth, minHeight, true);
     return wholePicture(decodeBmp(data));
@@ -231,13 +285,32 @@ bool isPictureFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray start = file.read(8);
-    if (start.startsWith("BM") || start.startsWith("\xFF\xD8\xFF") || isPng(start))
+    // HEIF's brands follow its "ftyp" box; they fit in the first few hundred bytes.
+    const QByteArray start = file.read(512);
+    if (start.startsWith("BM") || start.startsWith("\xFF\xD8\xFF") || isPng(start) ||
+        !heifKind(start).isEmpty() || isWebp(start))
         return true;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-                       QStringLiteral("png")}
+    return QStringList{QStringLiteral("bmp"),  QStringLiteral("jpg"),  QStringLiteral("jpeg"),
+                       QStringLiteral("png"),  QStringLiteral("heic"), QStringLiteral("heif"),
+                       QStringLiteral("avif"), QStringLiteral("webp")}
         .contains(suffix);
+}
+
+QStringList pictureFileFilters() {
+    const QStringList formats = {
+        QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
+        QStringLiteral("PNG Image File (*.png)"),
+        QStringLiteral("Bitmaps (*.bmp)"),
+        QStringLiteral("HEIC Image File (*.heic *.heif)"),
+        QStringLiteral("AVIF Image File (*.avif)"),
+        QStringLiteral("WebP Image File (*.webp)"),
+    };
+    QStringList patterns;
+    for (const QString& format : formats)
+        patterns << format.section(u'(', 1).chopped(1);
+    return QStringList{QStringLiteral("All pictures (%1)").arg(patterns.join(u' '))} + formats +
+           QStringList{QStringLiteral("All files (*)")};
 }
 
 // The decoders see only bytes; the user needs to know which of the sheet's files is broken.

@@ -1,6 +1,7 @@
 // Bad picture files chosen for a slot: each is told in the error box, naming the file, and the
 // slot, its thumbnails and the tilette on show stay as they were.
 #include "WindowFixture.h"
+#include "platform/PictureTestFiles.h"
 #include "support/FileTraps.h"
 
 #include "app/controls/ImageBox.h"
@@ -53,6 +54,15 @@ void putBig16(QByteArray& bytes, qsizetype at, int value) {
     bytes[at + 1] = static_cast<char>(value & 0xFF);
 }
 
+// A HEIC whose every image-size box claims the given size.
+QByteArray heicOfSize(QByteArray bytes, int width, int height) {
+    for (qsizetype at = bytes.indexOf("ispe"); at >= 0; at = bytes.indexOf("ispe", at + 1)) {
+        putBig16(bytes, at + 8, width >> 16), putBig16(bytes, at + 10, width & 0xFFFF);
+        putBig16(bytes, at + 12, height >> 16), putBig16(bytes, at + 14, height & 0xFFFF);
+    }
+    return bytes;
+}
+
 // What the user sees of a slot: its entry, its square, both thumbnails and the tilette on show.
 struct SlotView {
     QString fileName, saveName;
@@ -74,6 +84,11 @@ class BadPictureTest : public WindowFixture {
         ASSERT_EQ(errorsShown(), 0);
         goodJpeg = encodedJpeg(photoLike(600, 400));
         goodBitmap = traps::contentOf(pictureFile(QStringLiteral("small.bmp"), 4, 4));
+        goodHeic = libheifFile(
+            false, 64, 48, [](int x, int y) { return qRgb(x * 4, y * 5, 99); }, false);
+        goodWebp = libwebpFile(
+            64, 48, [](int x, int y) { return qRgba(x * 4, y * 5, 99, x * 3); }, false);
+        ASSERT_TRUE(goodWebp.contains("VP8X"));
     }
 
     static QByteArray encodedJpeg(const Bitmap& picture) {
@@ -127,6 +142,8 @@ class BadPictureTest : public WindowFixture {
     QString good;
     QByteArray goodJpeg;
     QByteArray goodBitmap;
+    QByteArray goodHeic;
+    QByteArray goodWebp;
 };
 
 // One row a way of going wrong: the path the user picks, and the whole message it gives, with %1
@@ -194,6 +211,64 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
                                                       "pixels")
                                            .arg(largestPictureSide)) +
              "\nFile: %1"},
+        {"a HEIC cut short",
+         [](BadPictureTest& t) {
+             return t.file("cut.heic", t.goodHeic.left(t.goodHeic.size() / 2));
+         },
+         QStringLiteral("HEIC image is not valid: Invalid input: Unexpected end of file: Extent in "
+                        "iloc box references data outside of file bounds (points to file position "
+                        "%2)\nFile: %1")
+             .arg(QStringLiteral("%1"), QString::number(goodHeic.indexOf("mdat") + 4))},
+        {"a HEIC damaged in its boxes",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodHeic;
+             bytes.replace("iinf", "xxxx");
+             return t.file("damaged.heic", bytes);
+         },
+         "HEIC image is not valid: Invalid input: No 'iinf' box\nFile: %1"},
+        {"a HEIC claiming 100000 x 100000 pixels",
+         [](BadPictureTest& t) {
+             return t.file("huge.heic", heicOfSize(t.goodHeic, 100000, 100000));
+         },
+         "HEIC image is not valid: Memory allocation error: Security limit exceeded: Image size "
+         "100000x100000 exceeds the maximum image size 30000x30000\nFile: %1"},
+        {"a HEIC claiming 30000 x 20000 pixels",
+         [](BadPictureTest& t) {
+             return t.file("large.heic", heicOfSize(t.goodHeic, 30000, 20000));
+         },
+         "HEIC image is not valid: the picture is too large\nFile: %1"},
+        {"a WebP cut short",
+         [](BadPictureTest& t) {
+             return t.file("cut.webp", t.goodWebp.left(t.goodWebp.size() / 2));
+         },
+         "WebP image is not valid: the file ends early\nFile: %1"},
+        {"a WebP damaged in its frame header",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodWebp;
+             bytes.replace("\x9d\x01\x2a", "\x00\x00\x00");
+             return t.file("damaged.webp", bytes);
+         },
+         "WebP image is not valid: its structure is damaged\nFile: %1"},
+        {"a WebP claiming 100000 x 100000 pixels",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodWebp;
+             const qsizetype canvas = bytes.indexOf("VP8X") + 12;
+             for (int i = 0; i < 6; ++i)
+                 bytes[canvas + i] = static_cast<char>((99999 >> (i % 3 * 8)) & 0xFF);
+             return t.file("huge.webp", bytes);
+         },
+         "WebP image is not valid: its structure is damaged\nFile: %1"},
+        {"a JPEG XL picture",
+         [](BadPictureTest& t) { return t.file("photo.jxl", "\xFF\x0A\xFA\x7F\x01\x90"); },
+         "\"photo.jxl\" is a JPEG XL picture; Tilettes reads JPEG, PNG, BMP, HEIC, AVIF and "
+         "WebP.\nFile: %1"},
+        {"a GIF named .jpg",
+         [](BadPictureTest& t) { return t.file("party.jpg", "GIF89a\x01\x00\x01\x00"); },
+         "\"party.jpg\" is a GIF picture; Tilettes reads JPEG, PNG, BMP, HEIC, AVIF and "
+         "WebP.\nFile: %1"},
+        {"a text file named .heic",
+         [](BadPictureTest& t) { return t.file("notes.heic", "this is not a picture"); },
+         "HEIC image is not valid: Invalid input: No 'ftyp' box\nFile: %1"},
         {"a text file named .jpg",
          [](BadPictureTest& t) { return t.file("notes.jpg", "this is not a picture"); },
          jpegError(JERR_NO_SOI, "Not a JPEG file: starts with 0x74 0x68") + "\nFile: %1"},

@@ -119,11 +119,15 @@ TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
     EXPECT_EQ(form->ValueEdit->font().pixelSize(), 47); // the edit shows the value font
     EXPECT_EQ(hintOf(form->ExitButton), QStringLiteral("Ends Program"));
     EXPECT_EQ(form->PreviewImage->size(), QSize(583, 389));
-    // Only what the program reads is offered, JPEG first.
+    // Every format read, together first and then each alone, and any file last.
     EXPECT_EQ(
         form->OpenPictureDialog1.filters,
-        (QStringList{QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
-                     QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("PNG Image File (*.png)")}));
+        (QStringList{"All pictures (*.jpg *.jpeg *.jpe *.png *.bmp *.heic *.heif *.avif "
+                     "*.webp)",
+                     "JPEG Image File (*.jpg *.jpeg *.jpe)", "PNG Image File (*.png)",
+                     "Bitmaps (*.bmp)", "HEIC Image File (*.heic *.heif)",
+                     "AVIF Image File (*.avif)", "WebP Image File (*.webp)",
+                     "All files (*)"}));
     EXPECT_EQ(form->OpenPictureDialog1.selectedFilter, 0);
     // The data folder is there, in the per-user data location.
     EXPECT_TRUE(QDir(form->state.DataFolder).exists());

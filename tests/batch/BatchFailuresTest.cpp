@@ -134,6 +134,10 @@ TEST_F(TilettesBatch, HelpVersionAndThePrinterListGoToStandardOutput) {
         EXPECT_TRUE(page.contains(word)) << name.toStdString();
     }
     EXPECT_GE(options, 17);
+    // Both name every picture format read.
+    const QString formats = QStringLiteral("JPEG, PNG, BMP, HEIC, AVIF or WebP");
+    EXPECT_TRUE(help.out.contains(formats));
+    EXPECT_TRUE(page.simplified().contains(formats));
 
     const BatchResult version = run({QStringLiteral("--version")});
     EXPECT_RAN(version);

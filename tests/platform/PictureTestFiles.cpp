@@ -4,7 +4,10 @@
 #include <cstdlib>
 
 #include <jpeglib.h>
+#include <libheif/heif.h>
 #include <png.h>
+#include <webp/encode.h>
+#include <webp/mux.h>
 #include <zlib.h>
 
 namespace {
@@ -209,4 +212,89 @@ QByteArray withFreshChecksums(QByteArray png) {
         at += 12 + length;
     }
     return png;
+}
+
+namespace {
+struct HeifWriter {
+    static heif_error append(heif_context*, const void* data, size_t size, void* output) {
+        static_cast<QByteArray*>(output)->append(static_cast<const char*>(data),
+                                                 static_cast<qsizetype>(size));
+        return {heif_error_Ok, heif_suberror_Unspecified, "ok"};
+    }
+};
+} // namespace
+
+QByteArray libheifFile(bool avif, int width, int height, const PixelSource& storedPixel,
+                       bool withAlpha, int orientation) {
+    heif_init(nullptr);
+    const heif_compression_format format = avif ? heif_compression_AV1 : heif_compression_HEVC;
+    if (!heif_have_encoder_for_format(format))
+        return {};
+    heif_image* image = nullptr;
+    heif_image_create(width, height, heif_colorspace_RGB,
+                      withAlpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB,
+                      &image);
+    heif_image_add_plane(image, heif_channel_interleaved, width, height, 8);
+    int stride = 0;
+    std::uint8_t* plane = heif_image_get_plane(image, heif_channel_interleaved, &stride);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = storedPixel(x, y);
+            std::uint8_t* target = plane + y * stride + x * (withAlpha ? 4 : 3);
+            target[0] = qRed(pixel), target[1] = qGreen(pixel), target[2] = qBlue(pixel);
+            if (withAlpha)
+                target[3] = qAlpha(pixel);
+        }
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    heif_context_get_encoder_for_format(context, format, &encoder);
+    heif_encoder_set_lossless(encoder, 1);
+    heif_encoding_options* options = heif_encoding_options_alloc();
+    options->image_orientation = static_cast<heif_orientation>(orientation);
+    const heif_error encoded = heif_context_encode_image(context, image, encoder, options, nullptr);
+    QByteArray file;
+    heif_writer writer{1, HeifWriter::append};
+    if (encoded.code == heif_error_Ok)
+        heif_context_write(context, &writer, &file);
+    heif_encoding_options_free(options);
+    heif_encoder_release(encoder);
+    heif_context_free(context);
+    heif_image_release(image);
+    return file;
+}
+
+QByteArray libwebpFile(int width, int height, const PixelSource& pixel, bool lossless, int frames) {
+    WebPAnimEncoderOptions animation;
+    WebPAnimEncoderOptionsInit(&animation);
+    WebPAnimEncoder* encoder = WebPAnimEncoderNew(width, height, &animation);
+    WebPConfig config;
+    WebPConfigInit(&config);
+    config.lossless = lossless;
+    config.quality = lossless ? 100 : 90;
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width * height * 4));
+    for (int frame = 0; frame < frames; ++frame) {
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const QRgb colour = frame ? ~pixel(x, y) | 0xFF000000 : pixel(x, y);
+                std::uint8_t* target = &rgba[static_cast<std::size_t>((y * width + x) * 4)];
+                target[0] = qRed(colour), target[1] = qGreen(colour), target[2] = qBlue(colour);
+                target[3] = qAlpha(colour);
+            }
+        WebPPicture picture;
+        WebPPictureInit(&picture);
+        picture.use_argb = lossless;
+        picture.width = width, picture.height = height;
+        WebPPictureImportRGBA(&picture, rgba.data(), width * 4);
+        WebPAnimEncoderAdd(encoder, &picture, frame * 100, &config);
+        WebPPictureFree(&picture);
+    }
+    WebPAnimEncoderAdd(encoder, nullptr, frames * 100, nullptr);
+    WebPData assembled;
+    WebPDataInit(&assembled);
+    WebPAnimEncoderAssemble(encoder, &assembled);
+    const QByteArray file(reinterpret_cast<const char*>(assembled.bytes),
+                          static_cast<qsizetype>(assembled.size));
+    WebPDataClear(&assembled);
+    WebPAnimEncoderDelete(encoder);
+    return file;
 }

@@ -43,3 +43,16 @@ QByteArray libpngFile(const PngLayout& layout, const PngSampleSource& samples);
 // Gives every chunk of a PNG the checksum of its content, so that a patched file is judged on
 // what was patched rather than on its checksums.
 QByteArray withFreshChecksums(QByteArray png);
+
+// A HEIC (or with avif, an AVIF) written losslessly by libheif's own encoder from the pixels
+// given upright; those with alpha below 255 make a file with an alpha plane. The orientation
+// (1 to 8, as EXIF numbers it) goes into HEIF's rotation and mirror boxes, the picture being
+// stored as the camera would have taken it. Empty when libheif has no encoder for the format.
+using PixelSource = std::function<QRgb(int x, int y)>;
+QByteArray libheifFile(bool avif, int width, int height, const PixelSource& storedPixel,
+                       bool withAlpha, int orientation = 1);
+
+// A WebP written by libwebp's own encoder from the pixels given (lossy at quality 90, or
+// lossless); with frames above 1, an animation whose later frames are the pixels inverted.
+QByteArray libwebpFile(int width, int height, const PixelSource& pixel, bool lossless,
+                       int frames = 1);
