@@ -8,13 +8,6 @@
 
 namespace {
 
-// Flat 8-pixel blocks, so that lossless coding's colour conversion is all that moves a value.
-QRgb blocks(int x, int y) {
-    const QRgb colours[] = {qRgb(200, 30, 30),   qRgb(30, 160, 60), qRgb(40, 60, 220),
-                            qRgb(250, 250, 250), qRgb(20, 20, 20),  qRgb(230, 200, 40)};
-    return colours[(x / 8 + 2 * (y / 8)) % 6];
-}
-
 // A mark in the top-left corner of the picture as taken, grey elsewhere.
 QRgb marked(int x, int y) {
     return x < 8 && y < 8 ? qRgb(220, 20, 20) : qRgb(128, 128, 128);
@@ -36,26 +29,13 @@ struct HeifCase {
 };
 
 TEST(HeifCodecTest, EncodedPicturesDecodeUprightToTheirColoursOverWhite) {
-    const int alphas[] = {255, 128, 0};
-    const auto seeThrough = [alphas](int x, int y) {
-        const QRgb colour = blocks(x, y);
-        return qRgba(qRed(colour), qGreen(colour), qBlue(colour), alphas[x / 8 % 3]);
-    };
-    const auto overWhite = [alphas](int x, int y) {
-        const int alpha = alphas[x / 8 % 3];
-        const auto over = [alpha](int value) {
-            return (value * alpha + 255 * (255 - alpha)) / 255;
-        };
-        const QRgb colour = blocks(x, y);
-        return qRgb(over(qRed(colour)), over(qGreen(colour)), over(qBlue(colour)));
-    };
     // Orientation 6 is a camera held upright: shown turned a quarter clockwise, the mark at the
     // top right. Orientation 2 is a mirror: the mark at the top right, the size as stored.
     const HeifCase cases[] = {
-        {"HEIC", false, 1, false, blocks, 48, 32, blocks},
-        {"HEIC with alpha", false, 1, true, seeThrough, 48, 32, overWhite},
-        {"AVIF", true, 1, false, blocks, 48, 32, blocks},
-        {"AVIF with alpha", true, 1, true, seeThrough, 48, 32, overWhite},
+        {"HEIC", false, 1, false, colourBlocks, 48, 32, colourBlocks},
+        {"HEIC with alpha", false, 1, true, seeThroughBlocks, 48, 32, blocksOverWhite},
+        {"AVIF", true, 1, false, colourBlocks, 48, 32, colourBlocks},
+        {"AVIF with alpha", true, 1, true, seeThroughBlocks, 48, 32, blocksOverWhite},
         {"HEIC turned, orientation 6", false, 6, false, marked, 32, 48,
          [](int x, int y) { return marked(y, 31 - x); }},
         {"HEIC mirrored, orientation 2", false, 2, false, marked, 48, 32,

@@ -298,3 +298,22 @@ QByteArray libwebpFile(int width, int height, const PixelSource& pixel, bool los
     WebPAnimEncoderDelete(encoder);
     return file;
 }
+
+QRgb colourBlocks(int x, int y) {
+    const QRgb colours[] = {qRgb(200, 30, 30),   qRgb(30, 160, 60), qRgb(40, 60, 220),
+                            qRgb(250, 250, 250), qRgb(20, 20, 20),  qRgb(230, 200, 40)};
+    return colours[(x / 8 + 2 * (y / 8)) % 6];
+}
+
+QRgb seeThroughBlocks(int x, int y) {
+    const int alphas[] = {255, 128, 0};
+    return (colourBlocks(x, y) & 0xFFFFFF) | static_cast<QRgb>(alphas[x / 8 % 3]) << 24;
+}
+
+QRgb blocksOverWhite(int x, int y) {
+    const QRgb colour = seeThroughBlocks(x, y);
+    const auto over = [&](int value) {
+        return (value * qAlpha(colour) + 255 * (255 - qAlpha(colour))) / 255;
+    };
+    return qRgb(over(qRed(colour)), over(qGreen(colour)), over(qBlue(colour)));
+}

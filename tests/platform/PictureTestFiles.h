@@ -44,6 +44,12 @@ QByteArray libpngFile(const PngLayout& layout, const PngSampleSource& samples);
 // what was patched rather than on its checksums.
 QByteArray withFreshChecksums(QByteArray png);
 
+// Flat 8-pixel blocks of six colours, so that coding moves each colour little; the same blocks
+// with alpha 255, 128 and 0 by turns across; and those laid over white.
+QRgb colourBlocks(int x, int y);
+QRgb seeThroughBlocks(int x, int y);
+QRgb blocksOverWhite(int x, int y);
+
 // A HEIC (or with avif, an AVIF) written losslessly by libheif's own encoder from the pixels
 // given upright; those with alpha below 255 make a file with an alpha plane. The orientation
 // (1 to 8, as EXIF numbers it) goes into HEIF's rotation and mirror boxes, the picture being

@@ -8,26 +8,6 @@
 
 namespace {
 
-// Flat 8-pixel blocks, so that lossy coding keeps each colour close.
-QRgb blocks(int x, int y) {
-    const QRgb colours[] = {qRgb(200, 30, 30),   qRgb(30, 160, 60), qRgb(40, 60, 220),
-                            qRgb(250, 250, 250), qRgb(20, 20, 20),  qRgb(230, 200, 40)};
-    return colours[(x / 8 + 2 * (y / 8)) % 6];
-}
-
-QRgb seeThrough(int x, int y) {
-    const int alphas[] = {255, 128, 0};
-    return (blocks(x, y) & 0xFFFFFF) | static_cast<QRgb>(alphas[x / 8 % 3]) << 24;
-}
-
-QRgb overWhite(int x, int y) {
-    const QRgb colour = seeThrough(x, y);
-    const auto over = [&](int value) {
-        return (value * qAlpha(colour) + 255 * (255 - qAlpha(colour))) / 255;
-    };
-    return qRgb(over(qRed(colour)), over(qGreen(colour)), over(qBlue(colour)));
-}
-
 TEST(WebpCodecTest, EncodedPicturesDecodeToTheirColoursOverWhite) {
     const struct {
         const char* name;
@@ -36,11 +16,11 @@ TEST(WebpCodecTest, EncodedPicturesDecodeToTheirColoursOverWhite) {
         PixelSource pixel, expected;
         int tolerance;
     } cases[] = {
-        {"lossless", true, 1, blocks, blocks, 0},
-        {"lossless with alpha", true, 1, seeThrough, overWhite, 1},
-        {"lossy", false, 1, blocks, blocks, 20},
-        {"lossy with alpha", false, 1, seeThrough, overWhite, 20},
-        {"animation, its first frame", true, 3, blocks, blocks, 0},
+        {"lossless", true, 1, colourBlocks, colourBlocks, 0},
+        {"lossless with alpha", true, 1, seeThroughBlocks, blocksOverWhite, 1},
+        {"lossy", false, 1, colourBlocks, colourBlocks, 20},
+        {"lossy with alpha", false, 1, seeThroughBlocks, blocksOverWhite, 20},
+        {"animation, its first frame", true, 3, colourBlocks, colourBlocks, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
