@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -275,6 +276,23 @@ DecodedPicture decodePicture(const QString& path, const QByteArray& data, int mi
 
 } // namespace
 
+namespace {
+// The formats read, with the names their files go by: the picture dialog offers them, and a
+// file so named counts as a picture even when damaged, so that its decoder can say what is wrong.
+struct FormatRead {
+    const char* filterName;
+    QStringList suffixes;
+};
+const FormatRead formatsRead[] = {
+    {"JPEG Image File", {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("jpe")}},
+    {"PNG Image File", {QStringLiteral("png")}},
+    {"Bitmaps", {QStringLiteral("bmp")}},
+    {"HEIC Image File", {QStringLiteral("heic"), QStringLiteral("heif")}},
+    {"AVIF Image File", {QStringLiteral("avif")}},
+    {"WebP Image File", {QStringLiteral("webp")}},
+};
+} // namespace
+
 Bitmap readPicture(const QString& path) {
     return readPictureReduced(path, INT_MAX, INT_MAX).bitmap;
 }
@@ -291,25 +309,22 @@ bool isPictureFile(const QString& path) {
         !heifKind(start).isEmpty() || isWebp(start))
         return true;
     const QString suffix = QFileInfo(path).suffix().toLower();
-    return QStringList{QStringLiteral("bmp"),  QStringLiteral("jpg"),  QStringLiteral("jpeg"),
-                       QStringLiteral("png"),  QStringLiteral("heic"), QStringLiteral("heif"),
-                       QStringLiteral("avif"), QStringLiteral("webp")}
-        .contains(suffix);
+    return std::any_of(std::begin(formatsRead), std::end(formatsRead),
+                       [&](const FormatRead& format) { return format.suffixes.contains(suffix); });
 }
 
 QStringList pictureFileFilters() {
-    const QStringList formats = {
-        QStringLiteral("JPEG Image File (*.jpg *.jpeg *.jpe)"),
-        QStringLiteral("PNG Image File (*.png)"),
-        QStringLiteral("Bitmaps (*.bmp)"),
-        QStringLiteral("HEIC Image File (*.heic *.heif)"),
-        QStringLiteral("AVIF Image File (*.avif)"),
-        QStringLiteral("WebP Image File (*.webp)"),
-    };
-    QStringList patterns;
-    for (const QString& format : formats)
-        patterns << format.section(u'(', 1).chopped(1);
-    return QStringList{QStringLiteral("All pictures (%1)").arg(patterns.join(u' '))} + formats +
+    QStringList filters;
+    QStringList allPatterns;
+    for (const FormatRead& format : formatsRead) {
+        QStringList patterns;
+        for (const QString& suffix : format.suffixes)
+            patterns << QStringLiteral("*.") + suffix;
+        filters << QStringLiteral("%1 (%2)").arg(QLatin1String(format.filterName),
+                                                 patterns.join(u' '));
+        allPatterns << patterns;
+    }
+    return QStringList{QStringLiteral("All pictures (%1)").arg(allPatterns.join(u' '))} + filters +
            QStringList{QStringLiteral("All files (*)")};
 }
 
