@@ -185,7 +185,7 @@ Changes to the setup (the file itself is not changed):
       --value TEXT      the value text
       --caption TEXT    the caption
       --picture N=FILE  the picture of slot N (1 to 9); may fill a slot the setup leaves empty
-                        (JPEG, PNG, BMP, HEIC, AVIF or WebP)
+                        (JPEG, PNG, BMP, HEIC, AVIF, WebP, TIFF or GIF)
       --page-type N     the page type as the setup file stores it: 0 one image,
                         1 2 image checkerboard, 2 block of 4, 3 block of 9, 4 each row
                         different image, 5 frame, 6 all images in turn

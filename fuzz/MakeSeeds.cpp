@@ -77,6 +77,54 @@ void writeWebpSeeds(const QDir& root) {
     write(root.filePath(QStringLiteral("webp/animation.webp")),
           libwebpFile(8, 8, colours, true, 3));
 }
+// TIFFs from libtiff itself: RGB with alpha in strips, 16-bit grey turned, a palette in tiles,
+// CMYK over two pages.
+void writeTiffSeeds(const QDir& root) {
+    root.mkpath(QStringLiteral("tiff"));
+    const PngSampleSource samples = [](int x, int y, std::uint16_t* s) {
+        for (int i = 0; i < 4; ++i)
+            s[i] = static_cast<std::uint16_t>((x * 16 + y * 8 + i * 40) % 256);
+    };
+    write(root.filePath(QStringLiteral("tiff/rgba.tif")),
+          libtiffFile({.width = 9, .height = 7, .samplesPerPixel = 4, .unassociatedAlpha = true},
+                      samples));
+    write(root.filePath(QStringLiteral("tiff/grey16-turned.tif")),
+          libtiffFile({.width = 7,
+                       .height = 9,
+                       .photometric = 1,
+                       .samplesPerPixel = 1,
+                       .bitsPerSample = 16,
+                       .orientation = 6},
+                      samples));
+    write(root.filePath(QStringLiteral("tiff/palette-tiled.tif")),
+          libtiffFile({.width = 20,
+                       .height = 18,
+                       .photometric = 3,
+                       .samplesPerPixel = 1,
+                       .tiled = true,
+                       .palette = {qRgb(200, 0, 0), qRgb(0, 0, 200)}},
+                      samples));
+    write(root.filePath(QStringLiteral("tiff/cmyk-pages.tif")),
+          libtiffFile({.width = 6, .height = 5, .photometric = 5, .samplesPerPixel = 4, .pages = 2},
+                      samples));
+}
+// GIFs from giflib itself: plain, interlaced with a transparent colour, an animation off-canvas.
+void writeGifSeeds(const QDir& root) {
+    root.mkpath(QStringLiteral("gif"));
+    const std::vector<QRgb> colours = {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0),
+                                       qRgb(0, 0, 255)};
+    const auto index = [](int x, int y) { return (x + y) % 4; };
+    write(root.filePath(QStringLiteral("gif/plain.gif")),
+          giflibFile({.width = 9, .height = 7, .colours = colours}, index));
+    write(root.filePath(QStringLiteral("gif/interlaced-transparent.gif")),
+          giflibFile(
+              {.width = 9, .height = 11, .colours = colours, .transparent = 1, .interlaced = true},
+              index));
+    write(root.filePath(QStringLiteral("gif/animation.gif")),
+          giflibFile(
+              {.width = 8, .height = 8, .colours = colours, .frames = 2, .frame = {2, 3, 6, 5}},
+              index));
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -94,6 +142,8 @@ int main(int argc, char** argv) {
     writePngSeeds(root);
     writeHeifSeeds(root);
     writeWebpSeeds(root);
+    writeTiffSeeds(root);
+    writeGifSeeds(root);
     SheetDefinition definition;
     definition.valueText = QStringLiteral("$5");
     definition.captionText = QStringLiteral("Zoë");

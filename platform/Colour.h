@@ -35,6 +35,11 @@ inline unsigned int toRgb(Colour c) {
            (static_cast<unsigned>(greenOf(c)) << 8) | static_cast<unsigned>(blueOf(c));
 }
 
+// A colour sample laid over white paper by its opacity, to the nearest step.
+constexpr int overWhite(int value, int alpha) {
+    return (value * alpha + 255 * (255 - alpha) + 127) / 255;
+}
+
 namespace colours {
 constexpr Colour black = 0x000000;
 constexpr Colour white = 0xFFFFFF;

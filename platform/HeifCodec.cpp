@@ -48,11 +48,6 @@ class Refusal {
     QString kind_;
 };
 
-// Colour over white paper by its opacity, to the nearest step.
-int overWhite(int value, int alpha) {
-    return (value * alpha + 255 * (255 - alpha) + 127) / 255;
-}
-
 QImage toImage(const heif_image* decoded, bool hasAlpha, const Refusal& refuse) {
     const int width = heif_image_get_width(decoded, heif_channel_interleaved);
     const int height = heif_image_get_height(decoded, heif_channel_interleaved);

@@ -1,11 +1,13 @@
 #include "platform/PictureFile.h"
 
 #include "platform/BmpCodec.h"
+#include "platform/GifCodec.h"
 #include "platform/HeifCodec.h"
 #include "platform/JpegCodec.h"
 #include "platform/Orientation.h"
 #include "platform/PlainFile.h"
 #include "platform/PngCodec.h"
+#include "platform/TiffCodec.h"
 #include "platform/UserError.h"
 #include "platform/WebpCodec.h"
 
@@ -185,24 +187,45 @@ void writeEncoded(const QString& path, const QByteArray& data, const QString& ki
     writeWholeFile(path, data);
 }
 
-// The content decides; the name only matters when the content is no known kind, so that a
-// damaged JPEG is reported by the JPEG decoder. Only the file's own name counts, not its folders.
-bool isJpeg(const QString& path, const QByteArray& data) {
+enum class Format { None, Bmp, Jpeg, Png, Heif, Webp, Tiff, Gif };
+
+// What the file's first bytes say it is.
+Format formatByContent(const QByteArray& data) {
     if (data.startsWith("BM"))
-        return false;
+        return Format::Bmp;
     if (data.startsWith("\xFF\xD8\xFF"))
-        return true;
-    return QFileInfo(path).fileName().toLower().contains(QStringLiteral(".jp"));
+        return Format::Jpeg;
+    if (isPng(data))
+        return Format::Png;
+    if (!heifKind(data).isEmpty())
+        return Format::Heif;
+    if (isWebp(data))
+        return Format::Webp;
+    if (isTiff(data))
+        return Format::Tiff;
+    if (isGif(data))
+        return Format::Gif;
+    return Format::None;
 }
 
-// By content, or by the name of a file whose start is damaged past recognising.
-bool isHeif(const QString& path, const QByteArray& data) {
-    if (!heifKind(data).isEmpty())
-        return true;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return !data.startsWith("BM") && !data.startsWith("\xFF\xD8\xFF") &&
-           (suffix == QLatin1String("heic") || suffix == QLatin1String("heif") ||
-            suffix == QLatin1String("avif"));
+// The name only counts when the content is no known kind, so that a damaged JPEG is reported by
+// the JPEG decoder. Only the file's own name counts, not its folders; anything else is taken for
+// a bitmap, as it always was.
+Format formatByName(const QString& path) {
+    const QString name = QFileInfo(path).fileName().toLower();
+    const QString suffix = QFileInfo(name).suffix();
+    if (suffix == QLatin1String("heic") || suffix == QLatin1String("heif") ||
+        suffix == QLatin1String("avif"))
+        return Format::Heif;
+    if (suffix == QLatin1String("webp"))
+        return Format::Webp;
+    if (suffix == QLatin1String("tif") || suffix == QLatin1String("tiff"))
+        return Format::Tiff;
+    if (suffix == QLatin1String("gif"))
+        return Format::Gif;
+    if (name.contains(QStringLiteral(".jp")))
+        return Format::Jpeg;
+    return Format::Bmp;
 }
 
 // Formats people commonly have that this program does not read, told by how their files start,
@@ -219,10 +242,6 @@ QString unreadFormat(const QByteArray& data) {
         {"8BPS", "Photoshop"},
         {QByteArrayView("\0\0\1\0", 4), "icon (ICO)"},
         {"%PDF-", "PDF"},
-        {QByteArrayView("II*\0", 4), "TIFF"},
-        {QByteArrayView("MM\0*", 4), "TIFF"},
-        {"GIF87a", "GIF"},
-        {"GIF89a", "GIF"},
     };
     for (const auto& format : formats)
         if (data.startsWith(format.start))
@@ -236,29 +255,40 @@ QString unreadFormat(const QByteArray& data) {
 UserError unreadFormatError(const QString& path, const QString& format) {
     const bool vowel = QStringLiteral("AEIOU").contains(format.front());
     return UserError(QStringLiteral("\"%1\" is %2 %3 picture; Tilettes reads JPEG, PNG, BMP, HEIC, "
-                                    "AVIF and WebP.")
+                                    "AVIF, WebP, TIFF and GIF.")
                          .arg(QFileInfo(path).fileName(), vowel ? "an" : "a", format));
 }
 
-// Bitmaps and PNGs are always decoded whole.
+// Only JPEGs are decoded reduced; every other format is decoded whole.
 DecodedPicture wholePicture(const Bitmap& bitmap) {
     return {bitmap, bitmap.width(), bitmap.height()};
 }
 
 DecodedPicture storedPicture(const QString& path, const QByteArray& data, int minWidth,
                              int minHeight, int& orientation) {
-    if (isPng(data))
+    Format format = formatByContent(data);
+    if (format == Format::None) {
+        if (const QString unread = unreadFormat(data); !unread.isEmpty())
+            throw unreadFormatError(path, unread);
+        format = formatByName(path);
+    }
+    switch (format) {
+    case Format::Jpeg:
+        return decodeJpeg(data, minWidth, minHeight, true);
+    case Format::Png:
         return wholePicture(decodePng(data, &orientation));
     // libheif applies the file's own rotation and mirror itself.
-    if (isHeif(path, data))
+    case Format::Heif:
         return wholePicture(decodeHeif(data));
-    if (isWebp(data) || QFileInfo(path).suffix().toLower() == QLatin1String("webp"))
+    case Format::Webp:
         return wholePicture(decodeWebp(data));
-    if (const QString format = unreadFormat(data); !format.isEmpty())
-        throw unreadFormatError(path, format);
-    if (isJpeg(path, data))
-        return decodeJpeg(data, minWidth, minHeight, true);
-    return wholePicture(decodeBmp(data));
+    case Format::Tiff:
+        return wholePicture(decodeTiff(data, &orientation));
+    case Format::Gif:
+        return wholePicture(decodeGif(data));
+    default:
+        return wholePicture(decodeBmp(data));
+    }
 }
 
 // Every user of pictures, from the slot square to the batch program, sees them upright: a phone
@@ -290,6 +320,8 @@ const FormatRead formatsRead[] = {
     {"HEIC Image File", {QStringLiteral("heic"), QStringLiteral("heif")}},
     {"AVIF Image File", {QStringLiteral("avif")}},
     {"WebP Image File", {QStringLiteral("webp")}},
+    {"TIFF Image File", {QStringLiteral("tif"), QStringLiteral("tiff")}},
+    {"GIF Image File", {QStringLiteral("gif")}},
 };
 } // namespace
 
@@ -305,8 +337,7 @@ bool isPictureFile(const QString& path) {
         return false;
     // HEIF's brands follow its "ftyp" box; they fit in the first few hundred bytes.
     const QByteArray start = file.read(512);
-    if (start.startsWith("BM") || start.startsWith("\xFF\xD8\xFF") || isPng(start) ||
-        !heifKind(start).isEmpty() || isWebp(start))
+    if (formatByContent(start) != Format::None)
         return true;
     const QString suffix = QFileInfo(path).suffix().toLower();
     return std::any_of(std::begin(formatsRead), std::end(formatsRead),

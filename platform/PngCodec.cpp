@@ -165,11 +165,8 @@ void layOverWhite(QImage& image) {
         QRgb* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int alpha = qAlpha(pixels[x]);
-            const auto over = [alpha](int value) {
-                return (value * alpha + 255 * (255 - alpha) + 127) / 255;
-            };
-            pixels[x] =
-                qRgb(over(qRed(pixels[x])), over(qGreen(pixels[x])), over(qBlue(pixels[x])));
+            pixels[x] = qRgb(overWhite(qRed(pixels[x]), alpha), overWhite(qGreen(pixels[x]), alpha),
+                             overWhite(qBlue(pixels[x]), alpha));
         }
     }
 }

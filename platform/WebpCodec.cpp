@@ -36,10 +36,6 @@ struct FrameRelease {
     ~FrameRelease() { WebPDemuxReleaseIterator(frame); }
 };
 
-int overWhite(int value, int alpha) {
-    return (value * alpha + 255 * (255 - alpha) + 127) / 255;
-}
-
 // The frame's RGBA samples, after its own header's size is checked.
 std::vector<uint8_t> decodeFrame(const WebPIterator& frame) {
     WebPDecoderConfig config;

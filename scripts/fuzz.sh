@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Runs one fuzzer for a while: bash scripts/fuzz.sh Bitmap|Jpeg|Png|Setup SECONDS
+# Runs one fuzzer for a while: bash scripts/fuzz.sh Bitmap|Jpeg|Png|Heif|Webp|Tiff|Gif|Setup SECONDS
 # Builds with clang, libFuzzer and the address and undefined-behaviour sanitizers in build-asan/,
 # starting from the seed files in fuzz/corpus (new finds go to build-asan/corpus).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-target=${1:?which fuzzer: Bitmap, Jpeg, Png or Setup}
+target=${1:?which fuzzer: Bitmap, Jpeg, Png, Heif, Webp, Tiff, Gif or Setup}
 seconds=${2:-60}
 lower=$(echo "$target" | tr '[:upper:]' '[:lower:]')
 bash scripts/configure-sanitized.sh

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-qpa-plugins libgl-dev
   libjpeg62-turbo-dev libpng-dev libexif-dev libgtest-dev libgmock-dev googletest
-  libheif-dev libheif-examples libwebp-dev
+  libheif-dev libheif-examples libwebp-dev libtiff-dev libgif-dev
   fontconfig fonts-liberation2 fonts-liberation fonts-dejavu-core
   xvfb xauth x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev

@@ -89,6 +89,13 @@ class BadPictureTest : public WindowFixture {
         goodWebp = libwebpFile(
             64, 48, [](int x, int y) { return qRgba(x * 4, y * 5, 99, x * 3); }, false);
         ASSERT_TRUE(goodWebp.contains("VP8X"));
+        goodTiff = libtiffFile({.width = 64, .height = 48}, [](int x, int y, std::uint16_t* s) {
+            s[0] = static_cast<std::uint16_t>(x * 4), s[1] = static_cast<std::uint16_t>(y * 5);
+            s[2] = 99;
+        });
+        goodGif =
+            giflibFile({.width = 64, .height = 48, .colours = {qRgb(9, 9, 9), qRgb(200, 0, 0)}},
+                       [](int x, int y) { return (x ^ y) & 1; });
     }
 
     static QByteArray encodedJpeg(const Bitmap& picture) {
@@ -144,6 +151,8 @@ class BadPictureTest : public WindowFixture {
     QByteArray goodBitmap;
     QByteArray goodHeic;
     QByteArray goodWebp;
+    QByteArray goodTiff;
+    QByteArray goodGif;
 };
 
 // One row a way of going wrong: the path the user picks, and the whole message it gives, with %1
@@ -258,14 +267,58 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
              return t.file("huge.webp", bytes);
          },
          "WebP image is not valid: its structure is damaged\nFile: %1"},
+        {"a TIFF cut short",
+         [](BadPictureTest& t) {
+             return t.file("cut.tif", t.goodTiff.left(t.goodTiff.size() / 2));
+         },
+         "TIFF image is not valid: the file ends early\nFile: %1"},
+        {"a TIFF whose compressed data is damaged",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodTiff;
+             bytes.replace(8, 40, QByteArray(40, '\xFF'));
+             return t.file("damaged.tif", bytes);
+         },
+         "TIFF image is not valid: the picture data is damaged (Using code not yet in "
+         "table)\nFile: "
+         "%1"},
+        {"a TIFF claiming 100000 x 100000 pixels",
+         [](BadPictureTest& t) {
+             // Width and height, each a SHORT of one value, become LONGs.
+             QByteArray bytes = t.goodTiff;
+             QByteArray entryStart("\0\1\3\0\1\0\0\0", 8);
+             for (const char tag : {'\0', '\1'}) {
+                 entryStart[0] = tag;
+                 const qsizetype entry = bytes.indexOf(entryStart);
+                 bytes[entry + 2] = 4;
+                 putLittle32(bytes, static_cast<int>(entry + 8), 100000);
+             }
+             return t.file("huge.tif", bytes);
+         },
+         "TIFF image is not valid: the picture is too large\nFile: %1"},
+        {"a GIF cut short",
+         [](BadPictureTest& t) { return t.file("cut.gif", t.goodGif.left(t.goodGif.size() / 2)); },
+         "GIF image is not valid: the file ends early\nFile: %1"},
+        {"a GIF damaged between its records",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodGif;
+             bytes[bytes.indexOf(',')] = 'X';
+             return t.file("damaged.gif", bytes);
+         },
+         "GIF image is not valid: its structure is damaged\nFile: %1"},
+        {"a GIF claiming 65535 x 65535 pixels",
+         [](BadPictureTest& t) {
+             QByteArray bytes = t.goodGif;
+             bytes.replace(6, 4, "\xFF\xFF\xFF\xFF");
+             return t.file("huge.gif", bytes);
+         },
+         "GIF image is not valid: the picture is too large\nFile: %1"},
         {"a JPEG XL picture",
          [](BadPictureTest& t) { return t.file("photo.jxl", "\xFF\x0A\xFA\x7F\x01\x90"); },
-         "\"photo.jxl\" is a JPEG XL picture; Tilettes reads JPEG, PNG, BMP, HEIC, AVIF and "
-         "WebP.\nFile: %1"},
-        {"a GIF named .jpg",
+         "\"photo.jxl\" is a JPEG XL picture; Tilettes reads JPEG, PNG, BMP, HEIC, AVIF, WebP, "
+         "TIFF and GIF.\nFile: %1"},
+        {"a GIF named .jpg, cut short",
          [](BadPictureTest& t) { return t.file("party.jpg", "GIF89a\x01\x00\x01\x00"); },
-         "\"party.jpg\" is a GIF picture; Tilettes reads JPEG, PNG, BMP, HEIC, AVIF and "
-         "WebP.\nFile: %1"},
+         "GIF image is not valid: the file ends early\nFile: %1"},
         {"a text file named .heic",
          [](BadPictureTest& t) { return t.file("notes.heic", "this is not a picture"); },
          "HEIC image is not valid: Invalid input: No 'ftyp' box\nFile: %1"},
@@ -329,7 +382,7 @@ TEST_F(BadPictureTest, EachBadPictureIsToldByNameAndTheSlotStaysAsItWas) {
             loadSlot(2, path);
         }
         ASSERT_EQ(errorsShown(), errorsBefore + 1) << "no error box";
-        EXPECT_EQ(lastError(), row.message.arg(path));
+        EXPECT_EQ(lastError().toStdString(), row.message.arg(path).toStdString());
         EXPECT_TRUE(view(2) == before) << "the slot changed";
     }
 }

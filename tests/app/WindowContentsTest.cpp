@@ -123,10 +123,11 @@ TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
     EXPECT_EQ(
         form->OpenPictureDialog1.filters,
         (QStringList{"All pictures (*.jpg *.jpeg *.jpe *.png *.bmp *.heic *.heif *.avif "
-                     "*.webp)",
+                     "*.webp *.tif *.tiff *.gif)",
                      "JPEG Image File (*.jpg *.jpeg *.jpe)", "PNG Image File (*.png)",
                      "Bitmaps (*.bmp)", "HEIC Image File (*.heic *.heif)",
                      "AVIF Image File (*.avif)", "WebP Image File (*.webp)",
+                     "TIFF Image File (*.tif *.tiff)", "GIF Image File (*.gif)",
                      "All files (*)"}));
     EXPECT_EQ(form->OpenPictureDialog1.selectedFilter, 0);
     // The data folder is there, in the per-user data location.

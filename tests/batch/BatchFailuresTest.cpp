@@ -135,7 +135,7 @@ TEST_F(TilettesBatch, HelpVersionAndThePrinterListGoToStandardOutput) {
     }
     EXPECT_GE(options, 17);
     // Both name every picture format read.
-    const QString formats = QStringLiteral("JPEG, PNG, BMP, HEIC, AVIF or WebP");
+    const QString formats = QStringLiteral("JPEG, PNG, BMP, HEIC, AVIF, WebP, TIFF or GIF");
     EXPECT_TRUE(help.out.contains(formats));
     EXPECT_TRUE(page.simplified().contains(formats));
 

@@ -402,10 +402,24 @@ TEST_F(PictureFileTest, PicturesAreReadUprightForEveryOrientation) {
             for (int x = 0; x < 8; ++x)
                 stored.setPixel(c.markRight ? width - 1 - x : x, c.markBottom ? height - 1 - y : y,
                                 makeColour(255, 0, 0));
-        for (const QByteArray& file : {encodeJpeg(stored, 100), encodePng(stored)}) {
-            SCOPED_TRACE(c.exif.toHex().toStdString() + (isPng(file) ? " png" : " jpeg"));
-            const DecodedPicture read =
-                readPictureReduced(save(withExif(file, c.exif), "photo"), INT_MAX, INT_MAX);
+        // A TIFF carries the orientation in its own tag.
+        int tag = 0;
+        for (int orientation = 1; orientation <= 8; ++orientation)
+            tag = c.exif == exifBlock(orientation) ? orientation : tag;
+        const QByteArray tiff =
+            tag ? libtiffFile({.width = width, .height = height, .orientation = tag},
+                              [&](int x, int y, std::uint16_t* s) {
+                                  const Colour colour = stored.pixel(x, y);
+                                  s[0] = redOf(colour), s[1] = greenOf(colour),
+                                  s[2] = blueOf(colour);
+                              })
+                : QByteArray();
+        for (const QByteArray& file : {withExif(encodeJpeg(stored, 100), c.exif),
+                                       withExif(encodePng(stored), c.exif), tiff}) {
+            if (file.isEmpty())
+                continue;
+            SCOPED_TRACE(c.exif.toHex().toStdString() + " " + file.left(4).toHex().toStdString());
+            const DecodedPicture read = readPictureReduced(save(file, "photo"), INT_MAX, INT_MAX);
             ASSERT_EQ(read.bitmap.image().size(), QSize(72, 68));
             EXPECT_EQ(QSize(read.fullWidth, read.fullHeight), QSize(72, 68));
             for (const QPoint corner : {QPoint(3, 3), QPoint(68, 3), QPoint(3, 64), QPoint(68, 64)})

@@ -1,11 +1,16 @@
 #include "PictureTestFiles.h"
 
+#include <QTemporaryFile>
+
 #include <cstdio>
 #include <cstdlib>
+
+#include <gif_lib.h>
 
 #include <jpeglib.h>
 #include <libheif/heif.h>
 #include <png.h>
+#include <tiffio.h>
 #include <webp/encode.h>
 #include <webp/mux.h>
 #include <zlib.h>
@@ -297,6 +302,131 @@ QByteArray libwebpFile(int width, int height, const PixelSource& pixel, bool los
     WebPDataClear(&assembled);
     WebPAnimEncoderDelete(encoder);
     return file;
+}
+
+namespace {
+void writeTiffPage(TIFF* tiff, const TiffLayout& layout, const PngSampleSource& samples,
+                   bool inverted) {
+    TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, layout.width);
+    TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, layout.height);
+    TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, layout.samplesPerPixel);
+    TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, layout.bitsPerSample);
+    TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, layout.photometric);
+    TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+    TIFFSetField(tiff, TIFFTAG_ORIENTATION, layout.orientation);
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+    if (layout.unassociatedAlpha) {
+        const std::uint16_t extra[] = {EXTRASAMPLE_UNASSALPHA};
+        TIFFSetField(tiff, TIFFTAG_EXTRASAMPLES, 1, extra);
+    }
+    if (!layout.palette.empty()) {
+        std::vector<std::uint16_t> red(1u << layout.bitsPerSample), green(red.size()),
+            blue(red.size());
+        for (std::size_t i = 0; i < layout.palette.size(); ++i)
+            red[i] = qRed(layout.palette[i]) * 257, green[i] = qGreen(layout.palette[i]) * 257,
+            blue[i] = qBlue(layout.palette[i]) * 257;
+        TIFFSetField(tiff, TIFFTAG_COLORMAP, red.data(), green.data(), blue.data());
+    }
+    const int tile = layout.tiled ? 16 : 0;
+    if (tile) {
+        TIFFSetField(tiff, TIFFTAG_TILEWIDTH, tile);
+        TIFFSetField(tiff, TIFFTAG_TILELENGTH, tile);
+    } else {
+        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, 5);
+    }
+    const int bytes = layout.bitsPerSample / 8, top = (1 << layout.bitsPerSample) - 1;
+    const int width = tile ? (layout.width + tile - 1) / tile * tile : layout.width;
+    const int height = tile ? (layout.height + tile - 1) / tile * tile : layout.height;
+    std::vector<std::uint8_t> plane(static_cast<std::size_t>(width * height) *
+                                    layout.samplesPerPixel * bytes);
+    std::uint16_t pixel[4] = {};
+    for (int y = 0; y < layout.height; ++y)
+        for (int x = 0; x < layout.width; ++x) {
+            samples(x, y, pixel);
+            for (int s = 0; s < layout.samplesPerPixel; ++s) {
+                const int value = inverted ? top - pixel[s] : pixel[s];
+                std::uint8_t* target =
+                    &plane[((static_cast<std::size_t>(y) * width + x) * layout.samplesPerPixel +
+                            s) *
+                           bytes];
+                if (bytes == 2)
+                    *reinterpret_cast<std::uint16_t*>(target) = static_cast<std::uint16_t>(value);
+                else
+                    *target = static_cast<std::uint8_t>(value);
+            }
+        }
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * layout.samplesPerPixel * bytes;
+    if (!tile) {
+        for (int y = 0; y < layout.height; ++y)
+            TIFFWriteScanline(tiff, &plane[y * rowBytes], static_cast<std::uint32_t>(y), 0);
+    } else {
+        std::vector<std::uint8_t> block(static_cast<std::size_t>(TIFFTileSize(tiff)));
+        const std::size_t tileRow = block.size() / tile;
+        for (int y = 0; y < layout.height; y += tile)
+            for (int x = 0; x < layout.width; x += tile) {
+                for (int row = 0; row < tile; ++row)
+                    std::copy_n(&plane[(y + row) * rowBytes + x * tileRow / tile], tileRow,
+                                &block[row * tileRow]);
+                TIFFWriteTile(tiff, block.data(), static_cast<std::uint32_t>(x),
+                              static_cast<std::uint32_t>(y), 0, 0);
+            }
+    }
+    TIFFWriteDirectory(tiff);
+}
+
+int appendGifBytes(GifFileType* gif, const GifByteType* data, int length) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
+    return length;
+}
+} // namespace
+
+QByteArray libtiffFile(const TiffLayout& layout, const PngSampleSource& samples) {
+    QTemporaryFile file;
+    if (!file.open())
+        return {};
+    TIFF* tiff = TIFFOpen(QFile::encodeName(file.fileName()).constData(), "w");
+    for (int page = 0; page < layout.pages; ++page)
+        writeTiffPage(tiff, layout, samples, page > 0);
+    TIFFClose(tiff);
+    return file.readAll();
+}
+
+QByteArray giflibFile(const GifLayout& layout, const std::function<int(int x, int y)>& index) {
+    QByteArray bytes;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&bytes, appendGifBytes, &error);
+    std::vector<GifColorType> colours;
+    for (const QRgb colour : layout.colours)
+        colours.push_back({static_cast<GifByteType>(qRed(colour)),
+                           static_cast<GifByteType>(qGreen(colour)),
+                           static_cast<GifByteType>(qBlue(colour))});
+    ColorMapObject* map = GifMakeMapObject(static_cast<int>(colours.size()), colours.data());
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, layout.width, layout.height, map->BitsPerPixel, 0, map);
+    const bool whole = layout.frame[2] == 0;
+    const int left = layout.frame[0], top = layout.frame[1];
+    const int width = whole ? layout.width : layout.frame[2];
+    const int height = whole ? layout.height : layout.frame[3];
+    for (int frame = 0; frame < layout.frames; ++frame) {
+        GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 10, layout.transparent};
+        GifByteType extension[4];
+        const std::size_t length = EGifGCBToExtension(&control, extension);
+        EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension);
+        EGifPutImageDesc(gif, left, top, width, height, layout.interlaced, nullptr);
+        const int starts[] = {0, 4, 2, 1}, steps[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < (layout.interlaced ? 4 : 1); ++pass)
+            for (int y = layout.interlaced ? starts[pass] : 0; y < height;
+                 y += layout.interlaced ? steps[pass] : 1) {
+                std::vector<GifPixelType> line(static_cast<std::size_t>(width));
+                for (int x = 0; x < width; ++x)
+                    line[x] = static_cast<GifPixelType>(frame ? layout.colours.size() - 1
+                                                              : index(left + x, top + y));
+                EGifPutLine(gif, line.data(), width);
+            }
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return bytes;
 }
 
 QRgb colourBlocks(int x, int y) {

@@ -44,6 +44,37 @@ QByteArray libpngFile(const PngLayout& layout, const PngSampleSource& samples);
 // what was patched rather than on its checksums.
 QByteArray withFreshChecksums(QByteArray png);
 
+// A TIFF written by libtiff itself, in strips or 16 x 16 tiles. Samples are given as the file
+// holds them, samplesPerPixel of bitsPerSample bits each; a palette file's samples are indices.
+// Each page after the first holds the samples inverted.
+struct TiffLayout {
+    int width = 0;
+    int height = 0;
+    int photometric = 2; // PHOTOMETRIC_RGB
+    int samplesPerPixel = 3;
+    int bitsPerSample = 8;
+    bool unassociatedAlpha = false; // the last sample is alpha
+    bool tiled = false;
+    int orientation = 1;
+    int pages = 1;
+    std::vector<QRgb> palette = {};
+};
+QByteArray libtiffFile(const TiffLayout& layout, const PngSampleSource& samples);
+
+// A GIF written by giflib itself with one colour table: its frames each cover the rectangle given
+// (left, top, width, height) on a canvas of width x height, the second and later ones in the last
+// colour. transparent is the colour table index made transparent, or -1.
+struct GifLayout {
+    int width = 0;
+    int height = 0;
+    std::vector<QRgb> colours = {}; // a power of two of them, 2 to 256
+    int transparent = -1;
+    bool interlaced = false;
+    int frames = 1;
+    int frame[4] = {0, 0, 0, 0}; // all zero: the whole canvas
+};
+QByteArray giflibFile(const GifLayout& layout, const std::function<int(int x, int y)>& index);
+
 // Flat 8-pixel blocks of six colours, so that coding moves each colour little; the same blocks
 // with alpha 255, 128 and 0 by turns across; and those laid over white.
 QRgb colourBlocks(int x, int y);
