@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <exception>
 
 TForm1::TForm1(Dialogs& dialogs, PrinterSystem& printers, QWidget* parent)
@@ -30,7 +31,13 @@ TForm1::~TForm1() {
         qApp->removeEventFilter(this);
 }
 
-void TForm1::run(const std::function<void()>& handler) {
+void TForm1::run(const std::function<void()>& handler, const QString& step, bool continuesBurst) {
+    ++runDepth_;
+    // What the handler changed before an error is still a change of the sheet.
+    const auto record = qScopeGuard([&] {
+        if (--runDepth_ == 0)
+            recordStep(step, continuesBurst);
+    });
     try {
         handler();
     } catch (const UserError& error) {
@@ -48,38 +55,48 @@ void TForm1::run(const std::function<void()>& handler) {
 }
 
 void TForm1::connectHandlers() {
-    auto onClick = [this](QPushButton* button, void (TForm1::*handler)()) {
-        connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
+    // Each control that changes the sheet names the step it makes for Undo.
+    auto onClick = [this](QPushButton* button, void (TForm1::*handler)(), QString step = {}) {
+        connect(button, &QPushButton::clicked, this, [=, this] { run(handler, step); });
     };
-    auto onChange = [this](RadioGroup* group, void (TForm1::*handler)()) {
-        connect(group, &RadioGroup::changed, this, [this, handler] { run(handler); });
+    auto onChange = [this](RadioGroup* group, void (TForm1::*handler)(), QString step = {}) {
+        connect(group, &RadioGroup::changed, this, [=, this] { run(handler, step); });
     };
-    auto onToggle = [this](QCheckBox* box, void (TForm1::*handler)()) {
-        connect(box, &QCheckBox::toggled, this, [this, handler] { run(handler); });
+    auto onToggle = [this](QCheckBox* box, void (TForm1::*handler)(), QString step) {
+        connect(box, &QCheckBox::toggled, this, [=, this] { run(handler, step); });
     };
-    auto onEdit = [this](QLineEdit* edit, void (TForm1::*handler)()) {
-        connect(edit, &QLineEdit::textChanged, this, [this, handler] { run(handler); });
+    auto onEdit = [this](QLineEdit* edit, void (TForm1::*handler)(), QString step) {
+        connect(edit, &QLineEdit::textChanged, this, [=, this] { run(handler, step, true); });
+        connect(edit, &QLineEdit::editingFinished, this, [this] { history.endBurst(); });
     };
-    auto onItem = [this](QAction* action, std::function<void()> handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    auto onItem = [this](QAction* action, std::function<void()> handler, QString step = {}) {
+        connect(action, &QAction::triggered, this, [=, this] { run(handler, step); });
     };
 
-    onClick(ContinueButton, &TForm1::ContinueButtonClick);
+    onClick(ContinueButton, &TForm1::ContinueButtonClick, QStringLiteral("Choose Picture"));
     onClick(ExitAboutButton, &TForm1::ExitAboutButtonClick);
     onClick(ExitButton, &TForm1::ExitButtonClick);
     onClick(PreviewTiletteButton, &TForm1::PreviewTiletteButtonClick);
     onClick(PreviewButton, &TForm1::PreviewButtonClick);
     onClick(PrintButton, &TForm1::PrintButtonClick);
     onClick(PrinterSetupButton, &TForm1::PrinterSetupButtonClick);
-    onClick(FontButton, &TForm1::FontButtonClick);
-    onClick(TextSelectButton, &TForm1::TextSelectButtonClick);
-    onClick(SelectValueColorButton, &TForm1::SelectValueColorButtonClick);
-    onClick(SelectTextColorButton, &TForm1::SelectTextColorButtonClick);
-    onClick(SelectBorderColorButton, &TForm1::SelectBorderColorButtonClick);
-    onClick(SelectBackgoundColorButton, &TForm1::SelectBackgoundColorButtonClick);
+    onClick(FontButton, &TForm1::FontButtonClick, QStringLiteral("Value Font"));
+    onClick(TextSelectButton, &TForm1::TextSelectButtonClick, QStringLiteral("Caption Font"));
+    onClick(SelectValueColorButton, &TForm1::SelectValueColorButtonClick,
+            QStringLiteral("Value Color"));
+    onClick(SelectTextColorButton, &TForm1::SelectTextColorButtonClick,
+            QStringLiteral("Caption Color"));
+    onClick(SelectBorderColorButton, &TForm1::SelectBorderColorButtonClick,
+            QStringLiteral("Border Color"));
+    onClick(SelectBackgoundColorButton, &TForm1::SelectBackgoundColorButtonClick,
+            QStringLiteral("Background Color"));
     onItem(ExitItem, [this] { ExitItemClick(); });
     onItem(SaveAsItem, [this] { SaveAsItemClick(); });
-    onItem(OpenItem, [this] { OpenItemClick(); });
+    onItem(
+        OpenItem, [this] { OpenItemClick(); }, QStringLiteral("Open Setup"));
+    for (const auto& [item, handler] :
+         {std::pair{UndoItem, &TForm1::UndoItemClick}, std::pair{RedoItem, &TForm1::RedoItemClick}})
+        connect(item, &QAction::triggered, this, [this, handler] { run(handler); });
     for (QAction* item :
          {SaveSheetImageBestItem, SaveSheetImageGoodItem, SaveSheetImageforEmailItem})
         onItem(item, [this, item] { SaveSheetImageBestItemClick(item); });
@@ -87,30 +104,38 @@ void TForm1::connectHandlers() {
                           SaveSingleTiletteImageforEmailItem})
         onItem(item, [this, item] { SaveSingleTiletteImageBestItemClick(item); });
 
-    onChange(TypeOfPageRadioGroup, &TForm1::TypeOfPageRadioGroupClick);
-    onChange(NumberOfImagesWideRadioGroup, &TForm1::NumberOfImagesWideRadioGroupClick);
-    onChange(BorderRadioGroup, &TForm1::BorderRadioGroupClick);
-    onChange(ValueRadioGroup, &TForm1::ValueRadioGroupClick);
-    onChange(EdgeRadioGroup, &TForm1::EdgeRadioGroupClick);
+    onChange(TypeOfPageRadioGroup, &TForm1::TypeOfPageRadioGroupClick, QStringLiteral("Page Type"));
+    onChange(NumberOfImagesWideRadioGroup, &TForm1::NumberOfImagesWideRadioGroupClick,
+             QStringLiteral("Number Across"));
+    onChange(BorderRadioGroup, &TForm1::BorderRadioGroupClick, QStringLiteral("Border"));
+    onChange(ValueRadioGroup, &TForm1::ValueRadioGroupClick, QStringLiteral("Value Place"));
+    onChange(EdgeRadioGroup, &TForm1::EdgeRadioGroupClick, QStringLiteral("Caption Edge"));
     onChange(PickColorRadioGroup, &TForm1::PickColorRadioGroupClick);
     onChange(TypeRadioGroup, &TForm1::TypeRadioGroupClick);
-    onClick(UseColoredImageButton, &TForm1::UseColoredImageButtonClick);
+    onClick(UseColoredImageButton, &TForm1::UseColoredImageButtonClick,
+            QStringLiteral("Use Colored Image"));
     onClick(CancelColoringButton, &TForm1::CancelColoringButtonClick);
     for (ImageBox* sample : {Image2, ColorBitMapImage})
         connect(sample, &ImageBox::mousePressed, this,
                 [this](Qt::MouseButton button, int x, int y) {
-                    run([this, button, x, y] { Image2MouseDown(button, x, y); });
+                    run([this, button, x, y] { Image2MouseDown(button, x, y); },
+                        QStringLiteral("Pick Color"));
                 });
-    onToggle(BlankCheckBox, &TForm1::BlankCheckBoxClick);
-    onToggle(SizeTilettesCheckBox, &TForm1::SizeTilettesCheckBoxClick);
-    onToggle(RatioCheckBox, &TForm1::RatioCheckBoxClick);
-    onEdit(ValueEdit, &TForm1::ValueEditChange);
-    onEdit(TextEdit, &TForm1::TextEditChange);
-    connect(WidthUpDown, &UpDown::clicked, this, [this] { run(&TForm1::WidthUpDownClick); });
-    connect(HeightUpDown, &UpDown::clicked, this, [this] { run(&TForm1::HeightUpDownClick); });
-    connect(WidthEdit, &QLineEdit::editingFinished, this, [this] { run(&TForm1::WidthEditExit); });
+    onToggle(BlankCheckBox, &TForm1::BlankCheckBoxClick, QStringLiteral("Blank Sheet"));
+    onToggle(SizeTilettesCheckBox, &TForm1::SizeTilettesCheckBoxClick,
+             QStringLiteral("Size Tilettes"));
+    onToggle(RatioCheckBox, &TForm1::RatioCheckBoxClick, QStringLiteral("Keep Ratio"));
+    onEdit(ValueEdit, &TForm1::ValueEditChange, QStringLiteral("Value Text"));
+    onEdit(TextEdit, &TForm1::TextEditChange, QStringLiteral("Caption Text"));
+    connect(WidthUpDown, &UpDown::clicked, this,
+            [this] { run(&TForm1::WidthUpDownClick, QStringLiteral("Tilette Width")); });
+    connect(HeightUpDown, &UpDown::clicked, this,
+            [this] { run(&TForm1::HeightUpDownClick, QStringLiteral("Tilette Height")); });
+    connect(CopiesUpDown, &UpDown::clicked, this, [this] { run([] {}, QStringLiteral("Copies")); });
+    connect(WidthEdit, &QLineEdit::editingFinished, this,
+            [this] { run(&TForm1::WidthEditExit, QStringLiteral("Tilette Width")); });
     connect(HeightEdit, &QLineEdit::editingFinished, this,
-            [this] { run(&TForm1::HeightEditExit); });
+            [this] { run(&TForm1::HeightEditExit, QStringLiteral("Tilette Height")); });
     connect(PageControl2, &PageControl::changed, this,
             [this] { run(&TForm1::PageControl2Change); });
 
@@ -120,16 +145,20 @@ void TForm1::connectHandlers() {
         if (ImageBox* basic = basicThumbnail(slot))
             boxes.push_back(basic);
         for (ImageBox* box : boxes) {
-            connect(box, &ImageBox::clicked, this,
-                    [this, slot] { run([this, slot] { ImageClick(slot); }); });
+            connect(box, &ImageBox::clicked, this, [this, slot] {
+                run([this, slot] { ImageClick(slot); }, QStringLiteral("Choose Picture"));
+            });
             connect(box, &ImageBox::popupRequested, this, [this, slot](const QPoint& at) {
                 run([this, slot] { ImagePopupMenuPopup(slot); });
                 popupMenu(slot).menu->popup(at);
             });
         }
-        onItem(popup.openItem, [this, slot] { ImageClick(slot); });
+        onItem(
+            popup.openItem, [this, slot] { ImageClick(slot); }, QStringLiteral("Choose Picture"));
         onItem(popup.showItem, [this] { ShowTiletteItemClick(); });
-        onItem(popup.deleteItem, [this, slot] { DeleteImage(slot); });
+        onItem(
+            popup.deleteItem, [this, slot] { DeleteImage(slot); },
+            QStringLiteral("Delete Picture"));
         if (popup.colorItem)
             onItem(popup.colorItem, [this] { ColorImageItemClick(); });
     }

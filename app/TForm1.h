@@ -5,6 +5,7 @@
 #include "setup/SetupRecord.h"
 #include "sheet/ImageExport.h"
 #include "sheet/SheetDefinition.h"
+#include "sheet/SheetHistory.h"
 #include "sheet/SlotTilette.h"
 
 #include <QMainWindow>
@@ -55,10 +56,13 @@ class TForm1 : public QMainWindow {
     TForm1(Dialogs& dialogs, PrinterSystem& printers, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Runs a handler the way a user event does: an error ends it and shows the error box.
-    void run(const std::function<void()>& handler);
-    void run(void (TForm1::*handler)()) {
-        run(std::function<void()>([this, handler] { (this->*handler)(); }));
+    // Runs a handler the way a user event does: an error ends it and shows the error box. What
+    // it changed of the sheet becomes one step for Undo, named `step` ("Border Color"); typing
+    // continues a burst that is one step until something else happens.
+    void run(const std::function<void()>& handler, const QString& step = {},
+             bool continuesBurst = false);
+    void run(void (TForm1::*handler)(), const QString& step = {}, bool continuesBurst = false) {
+        run(std::function<void()>([this, handler] { (this->*handler)(); }), step, continuesBurst);
     }
 
     ProgramState state;
@@ -169,8 +173,20 @@ class TForm1 : public QMainWindow {
     void PrintSheet();
     void PrinterSetupButtonClick();
 
+    // Undo and Redo.
+    SheetState sheetState() const;
+    void UndoItemClick();
+    void RedoItemClick();
+    void restoreSheet(const SheetState& sheet);
+    void recordStep(const QString& step, bool continuesBurst);
+    void showHistory();
+    SheetHistory history;
+
     // Main menu.
     QMenu* FileMenu = nullptr;
+    QMenu* EditMenu = nullptr;
+    QAction* UndoItem = nullptr;
+    QAction* RedoItem = nullptr;
     QAction* OpenItem = nullptr;
     QAction* SaveAsItem = nullptr;
     QAction* SaveSheetImageBestItem = nullptr;
@@ -323,6 +339,7 @@ class TForm1 : public QMainWindow {
     void applySetup(const SetupRecord& given, const QString& setupFolder, QStringList& notes);
     void applySetupPictures(const SetupRecord& record, const QString& setupFolder,
                             QStringList& notes);
+    void applySetupPrinter(const SetupRecord& record, QStringList& notes);
     std::optional<SlotTilette> renderSlot(const SheetDefinition& definition, int slot);
     void showDrawnTilette(const SheetDefinition& definition, int slot, const SlotTilette& drawn);
     void hideSheetPreview();
@@ -348,4 +365,6 @@ class TForm1 : public QMainWindow {
     bool closed_ = false;
     bool closing_ = false;
     int lockDepth_ = 0; // how many operations hold the window locked
+    int runDepth_ = 0;  // how many handlers are running, one inside another
+    bool restoringSheet_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -167,6 +168,17 @@ void TForm1::buildMenu() {
     ExitItem = item(QStringLiteral("Exit"), QStringLiteral("ExitItem"));
     // From the About page a saved setup can be opened; the rest waits for a sheet.
     setSheetItemsEnabled(false);
+
+    EditMenu = bar->addMenu(tr("Edit"));
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    UndoItem = EditMenu->addAction(QStringLiteral("Undo"));
+    UndoItem->setObjectName(QStringLiteral("UndoItem"));
+    UndoItem->setShortcuts(QKeySequence::Undo);
+    RedoItem = EditMenu->addAction(QStringLiteral("Redo"));
+    RedoItem->setObjectName(QStringLiteral("RedoItem"));
+    RedoItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    showHistory();
 }
 
 void TForm1::buildPopupMenus() {

@@ -35,6 +35,8 @@ void TForm1::SaveAsItemClick() {
     try {
         saveSetupFile(*path, setupFileText(record));
         state.SetupFile = *path;
+        history.markSaved();
+        showHistory();
     } catch (const UserError& error) {
         dialogs_.message(QStringLiteral("File not Saved\n") + error.message());
     }
@@ -61,6 +63,10 @@ void TForm1::openSetupFile(const QString& path) {
     QStringList notes;
     applySetup(record, QFileInfo(path).absolutePath(), notes);
     state.SetupFile = path;
+    // The sheet as opened is a step of its own, and what counts as saved.
+    history.record(QStringLiteral("Open Setup"), sheetState());
+    history.markSaved();
+    showHistory();
     if (!notes.isEmpty())
         dialogs_.message(QStringLiteral("The setup was opened, with these changes:\n") +
                          notes.join(QLatin1Char('\n')));
@@ -102,15 +108,9 @@ void TForm1::applySetup(const SetupRecord& given, const QString& setupFolder, QS
     applySetupPictures(record, setupFolder, notes);
 
     CopiesUpDown->setPosition(record.copies);
-    const QStringList printerNames = printers_.printerNames();
-    if (record.printerIndex >= 0 && record.printerIndex < printerNames.size())
-        printers_.select(record.printerIndex);
-    else
-        notes << QStringLiteral("Printer %1 is not on this system; %2 stays selected.")
-                     .arg(record.printerIndex)
-                     .arg(printerNames.value(printers_.selectedIndex()));
-    printers_.setOrientation(record.orientation);
-    RefreshPrinterMetrics();
+    // Undo puts the sheet back, not the printer.
+    if (!restoringSheet_)
+        applySetupPrinter(record, notes);
     if (record.blankSheet)
         BlankCheckBox->setChecked(*record.blankSheet);
     if (record.sizeTilettes)
@@ -130,6 +130,18 @@ void TForm1::applySetup(const SetupRecord& given, const QString& setupFolder, QS
         }
     }
     SizeTilettesCheckBoxClick();
+}
+
+void TForm1::applySetupPrinter(const SetupRecord& record, QStringList& notes) {
+    const QStringList printerNames = printers_.printerNames();
+    if (record.printerIndex >= 0 && record.printerIndex < printerNames.size())
+        printers_.select(record.printerIndex);
+    else
+        notes << QStringLiteral("Printer %1 is not on this system; %2 stays selected.")
+                     .arg(record.printerIndex)
+                     .arg(printerNames.value(printers_.selectedIndex()));
+    printers_.setOrientation(record.orientation);
+    RefreshPrinterMetrics();
 }
 
 // Each named picture is loaded as if its thumbnail were clicked, without a dialog. One that
@@ -155,6 +167,8 @@ void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupF
                 DeleteImage(slot);
             continue;
         }
+        if (restoringSheet_ && fileName == found[static_cast<size_t>(slot - 1)])
+            continue;
         fileName = found[static_cast<size_t>(slot - 1)];
         try {
             ImageClick(slot);

@@ -108,6 +108,9 @@ void TForm1::FormActivate() {
         setHint(slotImages[static_cast<size_t>(slot)], state.SlotHints[static_cast<size_t>(slot)]);
     ValueEdit->setText(QString());
     TextEdit->setText(QString());
+    // The sheet as the program starts is where Undo stops.
+    history = SheetHistory(sheetState());
+    showHistory();
 }
 
 // The thumbnail on the Images page is stretched from the slot's picture; the Basic page's

@@ -5,11 +5,13 @@
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -211,4 +213,37 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     EXPECT_EQ(form->TiletteSizeLabel->text(),
               QStringLiteral("Tilette Size -- Width = 1.60 Height = 1.60"));
     EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 6 Across = 5"));
+}
+
+TEST_F(SettingsTest, EditMenuTakesBackEachStepAndTheControlsShowIt) {
+    dialogs.answerColour(colours::red);
+    form->SelectBorderColorButton->click();
+    EXPECT_EQ(form->UndoItem->text(), QStringLiteral("Undo Border Color"));
+    QTest::keyClicks(form->ValueEdit, QStringLiteral("$5"));
+    dialogs.answerFile(pictureFile(QStringLiteral("two.bmp"), 300, 200, 0x00FF00));
+    emit form->slotImages[2]->clicked();
+    ASSERT_FALSE(form->state.ImageSlots[2].FileName.isEmpty());
+    EXPECT_TRUE(form->windowTitle().endsWith(QLatin1Char('*')));
+
+    // Typing was one step; each undo puts the controls and the drawn tilette back.
+    form->UndoItem->trigger();
+    EXPECT_TRUE(form->state.ImageSlots[2].FileName.isEmpty());
+    EXPECT_EQ(form->UndoItem->text(), QStringLiteral("Undo Value Text"));
+    form->UndoItem->trigger();
+    EXPECT_EQ(form->ValueEdit->text(), QString());
+    EXPECT_EQ(form->RedoItem->text(), QStringLiteral("Redo Value Text"));
+    form->UndoItem->trigger();
+    EXPECT_EQ(form->BorderColorDialog.Color, colours::black);
+    EXPECT_EQ(form->state.CurrentTilette.pixel(12, 12), colours::black);
+    form->RedoItem->trigger();
+    EXPECT_EQ(form->state.CurrentTilette.pixel(12, 12), colours::red);
+    EXPECT_TRUE(form->RedoItem->isEnabled());
+
+    // A new change drops what was undone; saving clears the mark of a changed sheet.
+    form->BorderRadioGroup->setItemIndex((form->BorderRadioGroup->itemIndex() + 1) % 4);
+    EXPECT_EQ(form->UndoItem->text(), QStringLiteral("Undo Border"));
+    EXPECT_FALSE(form->RedoItem->isEnabled());
+    dialogs.answerFile(folder.filePath(QStringLiteral("sheet.agt")));
+    form->SaveAsItem->trigger();
+    EXPECT_FALSE(form->windowTitle().endsWith(QLatin1Char('*')));
 }
