@@ -19,8 +19,7 @@ int main(int argc, char** argv) {
     QGuiApplication application(argc, argv);
 
     QTemporaryDir folder;
-    const QStringList paths =
-        benchPictures(namedOnCommandLine(argc, argv), LastUserSlot, folder);
+    const QStringList paths = benchPictures(namedOnCommandLine(argc, argv), LastUserSlot, folder);
 
     SheetDefinition definition;
     definition.pageType = PageType::BlockOf9;

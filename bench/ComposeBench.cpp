@@ -15,14 +15,12 @@
 #include <cstdio>
 #include <functional>
 
-
 int main(int argc, char** argv) {
     drawOffScreen();
     QGuiApplication application(argc, argv);
 
     QTemporaryDir folder;
-    const QStringList paths =
-        benchPictures(namedOnCommandLine(argc, argv), LastUserSlot, folder);
+    const QStringList paths = benchPictures(namedOnCommandLine(argc, argv), LastUserSlot, folder);
 
     SheetDefinition definition;
     definition.pageType = PageType::BlockOf9;

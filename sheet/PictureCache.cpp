@@ -81,6 +81,24 @@ DecodedPicture PictureCache::picture(const QString& path, int minWidth, int minH
     return decoded;
 }
 
+DecodedPicture PictureCache::take(const QString& path, int minWidth, int minHeight) {
+    const Request request{path, minWidth, minHeight};
+    ++requests_;
+    const FileStamp stamp = stampOf(path);
+    if (stamp.exists) {
+        const std::lock_guard lock(mutex_);
+        const auto held = find(request, stamp.size, stamp.modified);
+        if (held != entries_.end()) {
+            DecodedPicture picture = std::move(held->picture);
+            bytesHeld_ -= held->bytes;
+            entries_.erase(held);
+            return picture;
+        }
+    }
+    ++decodes_;
+    return readPictureReduced(path, minWidth, minHeight);
+}
+
 void PictureCache::prefetch(const std::vector<Request>& asked) {
     // Slots that name one picture ask for it once: two workers would decode it side by side.
     std::vector<Request> requests;

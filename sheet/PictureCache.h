@@ -24,6 +24,10 @@ class PictureCache {
     // file is read again, a deleted one is reported.
     DecodedPicture picture(const QString& path, int minWidth, int minHeight);
 
+    // As picture(), but the cache keeps nothing of it: for a size drawn once, whose pixels would
+    // only take room. One prefetched is handed over and let go.
+    DecodedPicture take(const QString& path, int minWidth, int minHeight);
+
     struct Request {
         QString path;
         int minWidth = 0;

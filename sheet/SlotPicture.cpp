@@ -9,9 +9,10 @@ Rect slotSquareRect(int width, int height) {
 }
 
 SlotPicture loadSlotPicture(const QString& path, PictureCache* pictures) {
-    // The square is all that is kept of the picture, so a large JPEG is decoded reduced.
+    // The square is all that is kept of the picture, so a large JPEG is decoded reduced, and the
+    // cache lets go of that decode: nothing else is drawn at its size.
     const DecodedPicture decoded = pictures
-                                       ? pictures->picture(path, slotSquareSize, slotSquareSize)
+                                       ? pictures->take(path, slotSquareSize, slotSquareSize)
                                        : readPictureReduced(path, slotSquareSize, slotSquareSize);
     SlotPicture loaded;
     loaded.width = decoded.fullWidth;

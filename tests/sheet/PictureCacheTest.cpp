@@ -46,6 +46,13 @@ TEST_F(PictureCacheTest, GivesWhatAFreshDecodeGivesAndDecodesOnce) {
     // Asked for by many slots at once, a picture is still decoded once.
     cache.prefetch(std::vector<PictureCache::Request>(8, {path, 100, 100}));
     EXPECT_EQ(cache.counts().decodes, 3);
+    // Taken, a held picture is handed over and let go; taken again, it is decoded afresh.
+    EXPECT_EQ(cache.take(path, 100, 100).bitmap.image(),
+              readPictureReduced(path, 100, 100).bitmap.image());
+    EXPECT_EQ(cache.picturesHeld(), 2);
+    (void)cache.take(path, 100, 100);
+    EXPECT_EQ(cache.counts().decodes, 4);
+    EXPECT_EQ(cache.picturesHeld(), 2);
 }
 
 TEST_F(PictureCacheTest, AChangedFileIsReadAgainAndADeletedOneReported) {
