@@ -39,7 +39,9 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1) {
         const QString named = userFilePath(arguments.at(1));
         QTimer::singleShot(0, &window, [&window, named] {
-            window.run([&window, named] { window.openFileNamedAtStart(named); });
+            // A setup names its own step; a picture is chosen as if after Continue.
+            window.run([&window, named] { window.openFileNamedAtStart(named); },
+                       QStringLiteral("Choose Picture"));
         });
     }
     return application.exec();
