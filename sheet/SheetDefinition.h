@@ -29,6 +29,7 @@ struct SheetDefinition {
     bool keepRatio = true;
 
     int numberAcross() const { return numberAcrossIndex + 3; }
+    bool operator==(const SheetDefinition&) const = default;
 };
 
 // How the definition's tilettes look, apart from their size and picture.
