@@ -22,6 +22,7 @@ PlacesLookedIn readBatchSheet(const BatchOptions& options, SheetSession& session
 // file, and where else the picture was looked for.
 BatchError pictureFailure(const SlotPictureError& error, const PlacesLookedIn& lookedIn);
 
+// Runs session operations that read pictures, their failure reported as above.
 template <class Work> decltype(auto) readingPictures(const PlacesLookedIn& lookedIn, Work&& work) {
     try {
         return std::forward<Work>(work)();

@@ -53,7 +53,8 @@ class SheetSession {
     const SheetDefinition& definition() const { return definition_; }
     SheetChanges setDefinition(const SheetDefinition& definition);
 
-    // Kept for the printer the sheet goes to; the metrics given afterwards already follow it.
+    // The page's orientation, kept for the front-end to give its printer: the metrics it then
+    // reads already follow it.
     PageOrientation orientation() const { return orientation_; }
     void setOrientation(PageOrientation orientation) { orientation_ = orientation; }
 
@@ -93,6 +94,7 @@ class SheetSession {
     SheetComposition composeForPreview() const { return compose(false); }
     SheetComposition composeForPrinting() const { return compose(true); }
 
+    // What was decoded and kept: figures for tests and benches.
     const PictureCache& pictures() const { return pictures_; }
 
   private:
