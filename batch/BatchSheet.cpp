@@ -1,45 +1,14 @@
 #include "batch/BatchSheet.h"
 
-#include "batch/BatchError.h"
 #include "setup/SetupFile.h"
 #include "setup/SetupPictures.h"
 #include "setup/SetupRanges.h"
-#include "sheet/ComposeSheet.h"
-#include "sheet/SheetSizing.h"
-#include "sheet/SlotPicture.h"
-#include "sheet/SlotTilette.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
-
-QString slotContext(int slot) {
-    return QStringLiteral("Tilette %1: ").arg(slot);
-}
-
-// A picture that is missing is named as the setup gave it; the user also learns where else it
-// was looked for.
-template <class Work> decltype(auto) readingSlot(const BatchSheet& sheet, int slot, Work&& work) {
-    try {
-        return failingWith(exitInput, std::forward<Work>(work), slotContext(slot));
-    } catch (const BatchError& error) {
-        const QString& beside = sheet.alsoLookedFor[static_cast<size_t>(slot)];
-        if (beside.isEmpty())
-            throw;
-        throw BatchError(error.status(),
-                         error.message() + QStringLiteral("\nIt was also looked for as \"%1\".")
-                                               .arg(QDir::toNativeSeparators(beside)));
-    }
-}
-
-std::vector<int> slotsWithPictures(const SlotTable& table) {
-    std::vector<int> used;
-    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot)
-        if (!table[static_cast<size_t>(slot)].FileName.isEmpty())
-            used.push_back(slot);
-    return used;
-}
 
 SetupRecord withChanges(SetupRecord record, const BatchOptions& options) {
     if (options.valueText)
@@ -55,90 +24,76 @@ SetupRecord withChanges(SetupRecord record, const BatchOptions& options) {
 
 } // namespace
 
-BatchSheet readBatchSheet(const BatchOptions& options, QStringList& notes) {
+PlacesLookedIn readBatchSheet(const BatchOptions& options, SheetSession& session,
+                              QStringList& notes) {
     const SetupRecord read =
         failingWith(exitInput, [&] { return readSetupFile(options.setupFile); });
     const SetupRecord record = withinControlRanges(withChanges(read, options), notes);
-    BatchSheet sheet;
-    sheet.definition = definitionOf(record, SheetDefinition{});
-    sheet.orientation = record.orientation;
-    storeSlotNames(record, sheet.table);
+    SlotTable table;
+    storeSlotNames(record, table);
 
+    PlacesLookedIn lookedIn;
     const QString setupFolder = QFileInfo(options.setupFile).absolutePath();
     const std::array<QString, setupSlotCount> found = findPictures(record, setupFolder);
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
         const QString& named = record.pictures[static_cast<size_t>(slot - 1)];
         const QString& path = found[static_cast<size_t>(slot - 1)];
-        sheet.table[static_cast<size_t>(slot)].FileName = path;
+        table[static_cast<size_t>(slot)].FileName = path;
         if (!named.isEmpty() && !QFileInfo(path).isFile())
-            sheet.alsoLookedFor[static_cast<size_t>(slot)] = besideSetup(named, setupFolder);
+            lookedIn[static_cast<size_t>(slot)] = besideSetup(named, setupFolder);
     }
     for (const PictureChange& change : options.pictures) {
-        ImageSlot& slot = sheet.table[static_cast<size_t>(change.slot)];
+        ImageSlot& slot = table[static_cast<size_t>(change.slot)];
         slot.FileName = slot.SaveName = change.path;
-        sheet.alsoLookedFor[static_cast<size_t>(change.slot)].clear();
+        lookedIn[static_cast<size_t>(change.slot)].clear();
     }
-    if (slotsWithPictures(sheet.table).empty())
+    const SlotsInUse inUse = slotsInUse(table);
+    if (std::find(inUse.begin(), inUse.end(), true) == inUse.end())
         throw BatchError(exitInput, QStringLiteral("the setup names no pictures, so there is "
                                                    "nothing to lay out; give one with --picture "
                                                    "1=FILE."));
-    return sheet;
+    session.setDefinition(definitionOf(record, SheetDefinition{}));
+    session.setOrientation(record.orientation);
+    session.setSlotTable(table);
+    return lookedIn;
 }
 
-void loadFirstPicture(BatchSheet& sheet, PictureCache& pictures) {
-    ImageSlot& first = sheet.table[FirstUserSlot];
-    if (first.FileName.isEmpty())
-        return;
-    const SlotPicture loaded = readingSlot(
-        sheet, FirstUserSlot, [&] { return loadSlotPicture(first.FileName, &pictures); });
-    first.Width = loaded.width;
-    first.Height = loaded.height;
-    first.Ratio = loaded.ratio;
+// A picture that is missing is named as the setup gave it; the user also learns where else it
+// was looked for.
+BatchError pictureFailure(const SlotPictureError& error, const PlacesLookedIn& lookedIn) {
+    QString message = QStringLiteral("Tilette %1: ").arg(error.slot()) + error.message();
+    const QString& beside = lookedIn.at(static_cast<size_t>(error.slot()));
+    if (!beside.isEmpty())
+        message += QStringLiteral("\nIt was also looked for as \"%1\".")
+                       .arg(QDir::toNativeSeparators(beside));
+    return BatchError(exitInput, message);
 }
 
-SheetGrid batchGrid(const BatchSheet& sheet, const PrinterMetrics& metrics) {
-    const std::optional<SheetGrid> grid = sheetGridFor(metrics, sheet.definition, sheet.table[1]);
+SheetGrid batchGrid(const SheetSession& session) {
+    const std::optional<SheetGrid> grid = session.grid();
     if (!grid)
         throw BatchError(exitOutput,
                          QStringLiteral("the printer \"%1\" gives no page size, so there is no "
                                         "sheet to lay out.")
-                             .arg(metrics.PrinterName));
+                             .arg(session.printerMetrics().PrinterName));
     return *grid;
 }
 
-void drawTilettes(BatchSheet& sheet, const SheetGrid& grid, PictureCache& pictures) {
-    pictures.prefetch(tilettePictureRequests(sheet.table, grid));
-    for (int slot : slotsWithPictures(sheet.table)) {
-        ImageSlot& entry = sheet.table[static_cast<size_t>(slot)];
-        entry.TiletteImage =
-            readingSlot(sheet, slot, [&] {
-                return renderSlotTilette(sheet.definition, grid, slot, entry, &pictures);
-            }).tilette;
-    }
-}
-
-Bitmap shownTilette(const BatchSheet& sheet, const SheetGrid& grid, int slot,
-                    PictureCache& pictures) {
-    const ImageSlot& entry = sheet.table[static_cast<size_t>(slot)];
-    if (entry.FileName.isEmpty())
+Bitmap shownTilette(SheetSession& session, int slot, const PlacesLookedIn& lookedIn) {
+    if (session.slotTable()[static_cast<size_t>(slot)].FileName.isEmpty())
         throw BatchError(
             exitInput,
             QStringLiteral("--tilette %1: Tilette %1 has no picture in this setup.").arg(slot));
-    const SlotTilette drawn = readingSlot(sheet, slot, [&] {
-        return renderSlotTilette(sheet.definition, grid, slot, entry, &pictures);
-    });
-    return withDisplayOverlay(drawn.tilette, sheet.definition.border,
-                              sheet.definition.borderColour);
+    readingPictures(lookedIn, [&] { session.drawTilette(slot); });
+    return session.shownTilette(slot);
 }
 
-Bitmap composedSheet(const BatchSheet& sheet, const SheetGrid& grid, const PrinterMetrics& metrics,
-                     bool printing) {
-    const PageType pageType = sheet.definition.pageType;
+Bitmap composedSheet(const SheetSession& session, bool printing) {
     SheetComposition composition =
-        composeSheet(sheet.definition, sheet.table, layoutOf(grid, pageType),
-                     printableWidthUnits(metrics), printableHeightUnits(metrics), printing);
+        printing ? session.composeForPrinting() : session.composeForPreview();
     if (!composition.composed) {
         // "One image" fails without a word in the window; here the user needs one.
+        const PageType pageType = session.definition().pageType;
         const QString name = pageTypeItems().value(static_cast<int>(pageType)).trimmed();
         throw BatchError(exitInput, QStringLiteral("page type \"%1\": ").arg(name) +
                                         (composition.message.isEmpty()

@@ -1,6 +1,6 @@
 // tilettes-batch: a setup file in; a PDF file, a printed page or a picture out. No window is ever
-// made: everything goes through the same plain functions the window's preview, print and export
-// call.
+// made: a sheet session reads the pictures, draws the tilettes and composes the sheet, and the
+// page is printed and the picture exported by the same plain functions the window calls.
 #include "batch/BatchError.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchSheet.h"
@@ -60,7 +60,8 @@ void choosePaper(PrinterSystem& printers, const QString& wanted) {
 
 // The built-in PDF printer unless the command line names another, set up as the setup and the
 // command line say.
-void choosePrinter(PrinterSystem& printers, const BatchOptions& options, const BatchSheet& sheet) {
+void choosePrinter(PrinterSystem& printers, const BatchOptions& options,
+                   const SheetSession& session) {
     const QString wanted =
         options.output == OutputKind::Printer ? options.printer : QtPrinterSystem::pdfPrinterName;
     const int index = printers.printerNames().indexOf(wanted);
@@ -70,10 +71,10 @@ void choosePrinter(PrinterSystem& printers, const BatchOptions& options, const B
             QStringLiteral("--printer %1: there is no such printer.\nThe printers are: %2.")
                 .arg(wanted, listed(printers.printerNames())));
     printers.select(index);
-    printers.setOrientation(sheet.orientation);
+    printers.setOrientation(session.orientation());
     if (!options.paper.isEmpty())
         choosePaper(printers, options.paper);
-    printers.setCopies(options.copies.value_or(sheet.definition.copies));
+    printers.setCopies(options.copies.value_or(session.definition().copies));
 }
 
 void writePicture(const BatchOptions& options, ExportKind kind, const Bitmap& source) {
@@ -85,13 +86,13 @@ void writePicture(const BatchOptions& options, ExportKind kind, const Bitmap& so
 
 // The PDF printer writes its file beside the one asked for and puts it in place only once it is
 // whole, so a failed run leaves no half PDF and an older one as it was.
-void printSheet(PrinterSystem& printers, const BatchOptions& options, const BatchSheet& sheet,
-                const SheetGrid& grid, const PrinterMetrics& metrics, const Bitmap& composed) {
+void printSheet(PrinterSystem& printers, const BatchOptions& options, const SheetSession& session,
+                const SheetGrid& grid, const Bitmap& composed) {
     if (options.output == OutputKind::Pdf)
         printers.setOutputFile(options.outputFile);
     failingWith(exitOutput, [&] {
-        printSheetPage(printers, QFileInfo(options.setupFile).fileName(), composed, metrics,
-                       sheet.definition, grid);
+        printSheetPage(printers, QFileInfo(options.setupFile).fileName(), composed,
+                       session.printerMetrics(), session.definition(), grid);
     });
 }
 
@@ -119,34 +120,36 @@ ExitStatus run(const BatchOptions& options) {
     }
     checkOutputFolder(options);
     QStringList notes;
-    BatchSheet sheet = readBatchSheet(options, notes);
+    SheetSession session;
+    const PlacesLookedIn lookedIn = readBatchSheet(options, session, notes);
     for (const QString& note : notes)
         tell(note);
-    choosePrinter(printers, options, sheet);
-    const PrinterMetrics metrics = RefreshPrinterMetrics(printers);
-    PictureCache pictures;
-    loadFirstPicture(sheet, pictures);
-    const SheetGrid grid = batchGrid(sheet, metrics);
+    choosePrinter(printers, options, session);
+    session.setPrinterMetrics(RefreshPrinterMetrics(printers));
+    // Slot 1's picture is read first for its shape, which sets the tilette height; the others
+    // are read once, when their tilettes are drawn.
+    readingPictures(lookedIn, [&] { session.reloadPicture(FirstUserSlot); });
+    const SheetGrid grid = batchGrid(session);
     progress.stageDone(QStringLiteral("measured the tilettes"));
 
     if (options.tiletteSlot) {
-        const Bitmap tilette = shownTilette(sheet, grid, options.tiletteSlot, pictures);
+        const Bitmap tilette = shownTilette(session, options.tiletteSlot, lookedIn);
         writePicture(options, options.email ? ExportKind::TiletteForEmail : ExportKind::TiletteBest,
                      tilette);
         progress.stageDone(QStringLiteral("wrote ") + options.outputFile);
         return exitSuccess;
     }
-    drawTilettes(sheet, grid, pictures);
+    readingPictures(lookedIn, [&] { session.drawAllTilettes(); });
     progress.stageDone(QStringLiteral("drew the tilettes"));
     const bool printing = options.output != OutputKind::Picture;
-    const Bitmap composed = composedSheet(sheet, grid, metrics, printing);
+    const Bitmap composed = composedSheet(session, printing);
     progress.stageDone(QStringLiteral("composed the sheet"));
     if (options.output == OutputKind::Picture) {
         writePicture(options, options.email ? ExportKind::SheetForEmail : ExportKind::SheetBest,
                      composed);
         progress.stageDone(QStringLiteral("wrote ") + options.outputFile);
     } else {
-        printSheet(printers, options, sheet, grid, metrics, composed);
+        printSheet(printers, options, session, grid, composed);
         progress.stageDone(options.output == OutputKind::Printer
                                ? QStringLiteral("printed on ") + options.printer
                                : QStringLiteral("wrote ") + options.outputFile);

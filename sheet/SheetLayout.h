@@ -11,6 +11,7 @@ struct SheetGrid {
     int tilettesDown = 0;
     int perforationMarginX = 0;
     int perforationMarginY = 0;
+    bool operator==(const SheetGrid&) const = default;
 };
 
 // What the sheet-wide overlays need to know of a composed sheet: its grid, and its page type,

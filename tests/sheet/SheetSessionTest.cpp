@@ -1,0 +1,136 @@
+#include "sheet/SheetSession.h"
+
+#include "sheet/SheetSizing.h"
+#include "support/LetterPrinter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+class SheetSessionTest : public testing::Test {
+  protected:
+    QString picture(const QString& name, int width, int height, Colour colour) {
+        const QString path = folder.filePath(name);
+        writeBitmapFile(path, Bitmap(width, height, colour));
+        return path;
+    }
+    QTemporaryDir folder;
+    SheetSession session;
+};
+
+SheetChanges changed(bool definition, bool grid, std::initializer_list<int> pictures,
+                     std::initializer_list<int> tilettes = {}) {
+    SheetChanges changes{definition, grid, {}, {}};
+    for (int slot : pictures)
+        changes.pictures.set(static_cast<size_t>(slot));
+    for (int slot : tilettes)
+        changes.tilettes.set(static_cast<size_t>(slot));
+    return changes;
+}
+} // namespace
+
+// Each step reports what it changed, and the sheet is what the plain functions make of the same
+// definition, pictures and printer.
+TEST_F(SheetSessionTest, EachStepSaysWhatChangedAndTheSheetIsWhatThePlainFunctionsGive) {
+    const QString wide = picture(QStringLiteral("wide.bmp"), 400, 300, colours::red);
+    const QString tall = picture(QStringLiteral("tall.bmp"), 300, 400, colours::aqua);
+    SlotTable named;
+    named[1].FileName = wide;
+    named[1].SaveName = QStringLiteral("before colouring.bmp");
+    SheetDefinition paged;
+    paged.pageType = PageType::Checkerboard;
+    SheetDefinition definition = paged;
+    definition.border = BorderType::Perforations;
+    const struct {
+        const char* what;
+        std::function<SheetChanges()> step;
+        SheetChanges expected;
+    } steps[] = {
+        {"printer", [&] { return session.setPrinterMetrics(letterPrinter()); }, changed(0, 1, {})},
+        {"a setup's slots", [&] { return session.setSlotTable(named); },
+         changed(0, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})},
+        {"slot 1 read", [&] { return session.reloadPicture(1).changes; }, changed(0, 1, {1})},
+        {"slot 2 chosen", [&] { return session.loadPicture(2, tall).changes; }, changed(0, 0, {2})},
+        {"no change", [&] { return session.setDefinition(session.definition()); },
+         changed(0, 0, {})},
+        {"a page type", [&] { return session.setDefinition(paged); }, changed(1, 0, {})},
+        {"perforations", [&] { return session.setDefinition(definition); }, changed(1, 1, {})},
+        {"all tilettes", [&] { return session.drawAllTilettes(); }, changed(0, 0, {}, {1, 2})},
+    };
+    for (const auto& step : steps)
+        EXPECT_TRUE(step.step() == step.expected) << step.what;
+
+    EXPECT_EQ(session.slotTable()[1].SaveName, QStringLiteral("before colouring.bmp"));
+    EXPECT_EQ(session.slotTable()[2].SaveName, tall);
+    EXPECT_EQ(session.loadPicture(2, tall).result.image(), loadSlotPicture(tall).square.image());
+    SlotTable expected = named;
+    expected[1].Ratio = loadSlotPicture(wide).ratio;
+    expected[2].FileName = tall;
+    const std::optional<SheetGrid> grid = sheetGridFor(letterPrinter(), definition, expected[1]);
+    ASSERT_TRUE(grid);
+    EXPECT_TRUE(session.grid() == grid);
+    for (int slot : {1, 2}) {
+        ImageSlot& entry = expected[static_cast<size_t>(slot)];
+        const ImageSlot& held = session.slotTable()[static_cast<size_t>(slot)];
+        const SlotPicture read = loadSlotPicture(entry.FileName);
+        EXPECT_EQ(std::pair(held.Width, held.Ratio), std::pair(read.width, read.ratio)) << slot;
+        entry.TiletteImage = renderSlotTilette(definition, *grid, slot, entry).tilette;
+        EXPECT_EQ(session.shownTilette(slot).image(),
+                  withDisplayOverlay(entry.TiletteImage, definition.border, definition.borderColour)
+                      .image());
+    }
+    for (bool printing : {false, true}) {
+        const SheetComposition composed =
+            printing ? session.composeForPrinting() : session.composeForPreview();
+        const SheetComposition plain = composeSheet(
+            definition, expected, layoutOf(*grid, definition.pageType),
+            printableWidthUnits(letterPrinter()), printableHeightUnits(letterPrinter()), printing);
+        EXPECT_TRUE(composed.composed && composed.sheet.image() == plain.sheet.image()) << printing;
+    }
+    EXPECT_TRUE(session.deletePicture(1) == changed(0, 1, {1}));
+    EXPECT_FALSE(session.composeForPreview().composed);
+}
+
+// A printer without a page leaves no grid but the tilette size it had; a picture that cannot be
+// read names its slot and leaves the slot as it was.
+TEST_F(SheetSessionTest, NoPageAndUnreadablePicturesAreReportedAndChangeNothing) {
+    session.setPrinterMetrics(letterPrinter());
+    session.loadPicture(1, picture(QStringLiteral("wide.bmp"), 400, 300, colours::red));
+    const SheetGrid before = *session.grid();
+    PrinterMetrics none = letterPrinter();
+    none.PixelsPerInchX = 0;
+    EXPECT_TRUE(session.setPrinterMetrics(none) == changed(0, 1, {}));
+    EXPECT_FALSE(session.grid());
+    EXPECT_EQ(session.drawTilette(1).result.tilette.width(), before.tiletteWidth);
+    EXPECT_TRUE(session.composeForPreview().sheet.isEmpty());
+
+    QFile broken(folder.filePath(QStringLiteral("broken.bmp")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly) && broken.write("BM not a picture") > 0);
+    broken.close();
+    const QString gone = picture(QStringLiteral("gone.bmp"), 300, 300, colours::red);
+    session.loadPicture(4, gone);
+    QFile::remove(gone);
+    const struct {
+        int slot;
+        const char* message; // the reader's own, with no slot of the session's
+        std::function<void()> step;
+    } failures[] = {
+        {2, "Bitmap image is not valid", [&] { session.loadPicture(2, broken.fileName()); }},
+        {3, "Cannot open file",
+         [&] { session.loadPicture(3, folder.filePath(QStringLiteral("missing.bmp"))); }},
+        {4, "Cannot open file", [&] { session.drawAllTilettes(); }},
+    };
+    for (const auto& failure : failures) {
+        try {
+            failure.step();
+            ADD_FAILURE() << "slot " << failure.slot << " was read";
+        } catch (const SlotPictureError& error) {
+            EXPECT_EQ(error.slot(), failure.slot);
+            EXPECT_TRUE(error.message().startsWith(failure.message)) << failure.slot;
+        }
+    }
+    EXPECT_TRUE(session.slotTable()[2].FileName.isEmpty() &&
+                session.slotTable()[3].FileName.isEmpty());
+}
