@@ -124,3 +124,49 @@ SheetComposition SheetSession::compose(bool printing) const {
     return composeSheet(definition_, slots_, layoutOf(grid_, definition_.pageType),
                         printableWidthUnits(metrics_), printableHeightUnits(metrics_), printing);
 }
+
+Changed<Bitmap> SheetSession::acceptColouring(int slot, const QString& copyPath, int colorScheme) {
+    ImageSlot& entry = slots_.at(static_cast<size_t>(slot));
+    SlotPicture loaded = readingSlot(slot, [&] { return loadSlotPicture(copyPath, &pictures_); });
+    entry.FileName = copyPath;
+    entry.ColorScheme = colorScheme;
+    return {std::move(loaded.square), tookShape(slot, loaded)};
+}
+
+bool SheetSession::recordStep(const QString& name, bool continuesBurst) {
+    return history_.record(name, sheetStateOf(definition_, slots_), continuesBurst);
+}
+
+SheetChanges SheetSession::undo() {
+    return history_.canUndo() ? restore(history_.undo()) : SheetChanges{};
+}
+
+SheetChanges SheetSession::redo() {
+    return history_.canRedo() ? restore(history_.redo()) : SheetChanges{};
+}
+
+SheetChanges SheetSession::restore(const SheetState& sheet) {
+    SheetChanges changes = setDefinition(sheet.definition);
+    std::optional<SlotPictureError> unreadable;
+    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
+        const SlotState& wanted = sheet.pictures[static_cast<size_t>(slot)];
+        ImageSlot& entry = slots_[static_cast<size_t>(slot)];
+        if (SlotState{entry.FileName, entry.SaveName, entry.ColorScheme} == wanted)
+            continue;
+        if (wanted.fileName.isEmpty()) {
+            changes |= deletePicture(slot);
+            continue;
+        }
+        try {
+            changes |= acceptColouring(slot, wanted.fileName, wanted.colorScheme).changes;
+            entry.SaveName = wanted.saveName;
+        } catch (const SlotPictureError& error) {
+            changes |= deletePicture(slot);
+            if (!unreadable)
+                unreadable = error;
+        }
+    }
+    if (unreadable)
+        throw *unreadable;
+    return changes;
+}

@@ -7,6 +7,7 @@
 #include "sheet/ComposeSheet.h"
 #include "sheet/PictureCache.h"
 #include "sheet/SheetDefinition.h"
+#include "sheet/SheetHistory.h"
 #include "sheet/SheetLayout.h"
 #include "sheet/SlotPicture.h"
 #include "sheet/SlotTable.h"
@@ -94,6 +95,21 @@ class SheetSession {
     SheetComposition composeForPreview() const { return compose(false); }
     SheetComposition composeForPrinting() const { return compose(true); }
 
+    // A colouring accepted: the slot is drawn from the coloured copy from now on, and keeps the
+    // name of the picture the user chose.
+    Changed<Bitmap> acceptColouring(int slot, const QString& copyPath, int colorScheme);
+
+    // Undo and Redo. The front-end records each step the user takes once it is done. Undoing
+    // puts back the definition and the slots' pictures, reading again only the pictures that
+    // differ; a picture that can no longer be read leaves its slot empty and is reported with
+    // SlotPictureError once the rest is back.
+    bool recordStep(const QString& name, bool continuesBurst = false);
+    const SheetHistory& history() const { return history_; }
+    SheetChanges undo();
+    SheetChanges redo();
+    // The sheet as it is now is the one last saved or opened.
+    void markSaved() { history_.markSaved(); }
+
     // What was decoded and kept: figures for tests and benches.
     const PictureCache& pictures() const { return pictures_; }
 
@@ -101,6 +117,7 @@ class SheetSession {
     SheetChanges workOutGrid();
     SheetChanges tookShape(int slot, const SlotPicture& picture);
     SheetComposition compose(bool printing) const;
+    SheetChanges restore(const SheetState& sheet);
 
     SheetDefinition definition_;
     PageOrientation orientation_ = PageOrientation::Portrait;
@@ -109,4 +126,5 @@ class SheetSession {
     SheetGrid grid_;
     bool hasPage_ = false;
     PictureCache pictures_;
+    SheetHistory history_;
 };

@@ -134,3 +134,64 @@ TEST_F(SheetSessionTest, NoPageAndUnreadablePicturesAreReportedAndChangeNothing)
     EXPECT_TRUE(session.slotTable()[2].FileName.isEmpty() &&
                 session.slotTable()[3].FileName.isEmpty());
 }
+
+// Every kind of step is taken back and done again through the session alone: the definition and
+// the slots' pictures come back, each picture read from its file by name.
+TEST_F(SheetSessionTest, UndoAndRedoPutBackEveryKindOfStep) {
+    const QString red = picture(QStringLiteral("red.bmp"), 400, 300, colours::red);
+    const QString tall = picture(QStringLiteral("tall.bmp"), 300, 400, colours::aqua);
+    const QString copy = picture(QStringLiteral("~~2-x.bmp"), 300, 400, colours::black);
+    session.setPrinterMetrics(letterPrinter());
+    SheetDefinition opened;
+    opened.valueText = QStringLiteral("$1");
+    SlotTable named;
+    named[1].FileName = named[1].SaveName = red;
+    std::vector<SheetState> after;
+    const auto step = [&](const char* name, const std::function<void()>& work, bool typing) {
+        work();
+        EXPECT_TRUE(session.recordStep(QLatin1String(name), typing)) << name;
+        after.push_back(sheetStateOf(session.definition(), session.slotTable()));
+    };
+    step(
+        "Open Setup",
+        [&] {
+            session.setDefinition(opened), session.setSlotTable(named), session.reloadPicture(1);
+        },
+        false);
+    step(
+        "Choose Picture", [&] { session.loadPicture(2, tall); }, false);
+    step(
+        "Value Text",
+        [&] { opened.valueText = QStringLiteral("$12"), session.setDefinition(opened); }, true);
+    session.setDefinition((opened.valueText = QStringLiteral("$125"), opened)); // the same burst
+    session.recordStep(QStringLiteral("Value Text"), true);
+    after.back() = sheetStateOf(session.definition(), session.slotTable());
+    step(
+        "Use Colored Image", [&] { session.acceptColouring(2, copy, 3); }, false);
+    step(
+        "Delete Picture", [&] { session.deletePicture(1); }, false);
+
+    for (int undone = static_cast<int>(after.size()) - 2; undone >= 0; --undone) {
+        EXPECT_TRUE(session.undo().any());
+        EXPECT_EQ(sheetStateOf(session.definition(), session.slotTable()), after[undone]) << undone;
+    }
+    EXPECT_EQ(session.slotTable()[1].Height, 300) << "slot 1's shape is read again";
+    EXPECT_TRUE(session.slotTable()[2].FileName.isEmpty());
+    EXPECT_EQ(session.history().redoName(), QStringLiteral("Choose Picture"));
+    session.redo();
+    session.redo();
+    EXPECT_EQ(session.definition().valueText, QStringLiteral("$125"));
+    // A new change drops what was undone.
+    session.deletePicture(2);
+    session.recordStep(QStringLiteral("Delete Picture"));
+    EXPECT_FALSE(session.history().canRedo());
+    // A picture gone from its folder leaves its slot empty and is told.
+    QFile::remove(tall);
+    try {
+        session.undo();
+        ADD_FAILURE() << "no error for a picture that is gone";
+    } catch (const SlotPictureError& error) {
+        EXPECT_EQ(error.slot(), 2);
+    }
+    EXPECT_TRUE(session.slotTable()[2].FileName.isEmpty());
+}
