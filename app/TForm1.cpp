@@ -69,8 +69,13 @@ void TForm1::connectHandlers() {
         connect(edit, &QLineEdit::textChanged, this, [=, this] { run(handler, step, true); });
         connect(edit, &QLineEdit::editingFinished, this, [this] { history.endBurst(); });
     };
+    // A shortcut reaches its item even while its menu is shut for an operation under way.
     auto onItem = [this](QAction* action, std::function<void()> handler, QString step = {}) {
-        connect(action, &QAction::triggered, this, [=, this] { run(handler, step); });
+        connect(action, &QAction::triggered, this, [=, this] {
+            if (auto* menu = qobject_cast<QMenu*>(action->parent()); menu && !menu->isEnabled())
+                return;
+            run(handler, step);
+        });
     };
 
     onClick(ContinueButton, &TForm1::ContinueButtonClick, QStringLiteral("Choose Picture"));
@@ -91,12 +96,13 @@ void TForm1::connectHandlers() {
     onClick(SelectBackgoundColorButton, &TForm1::SelectBackgoundColorButtonClick,
             QStringLiteral("Background Color"));
     onItem(ExitItem, [this] { ExitItemClick(); });
+    onItem(PreviewSheetItem, [this] { PreviewButtonClick(); });
+    onItem(PrintPageItem, [this] { PrintButtonClick(); });
     onItem(SaveAsItem, [this] { SaveAsItemClick(); });
     onItem(
         OpenItem, [this] { OpenItemClick(); }, QStringLiteral("Open Setup"));
-    for (const auto& [item, handler] :
-         {std::pair{UndoItem, &TForm1::UndoItemClick}, std::pair{RedoItem, &TForm1::RedoItemClick}})
-        connect(item, &QAction::triggered, this, [this, handler] { run(handler); });
+    connect(UndoItem, &QAction::triggered, this, [this] { run(&TForm1::UndoItemClick); });
+    connect(RedoItem, &QAction::triggered, this, [this] { run(&TForm1::RedoItemClick); });
     for (QAction* item :
          {SaveSheetImageBestItem, SaveSheetImageGoodItem, SaveSheetImageforEmailItem})
         onItem(item, [this, item] { SaveSheetImageBestItemClick(item); });
@@ -163,6 +169,7 @@ void TForm1::connectHandlers() {
             onItem(popup.colorItem, [this] { ColorImageItemClick(); });
     }
 
+    connect(RecentMenu, &QMenu::aboutToShow, this, &TForm1::showRecentSetups);
     connect(FileMenu, &QMenu::hovered, this, [this](QAction* action) {
         const QString hint = hintOf(action);
         if (hint != currentHint_) {

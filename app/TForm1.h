@@ -155,6 +155,7 @@ class TForm1 : public QMainWindow {
     void SaveAsItemClick();
     void OpenItemClick();
     void openSetupFile(const QString& path);
+    void showRecentSetups();
     void openFileNamedAtStart(const QString& path);
 
     // Image export: each handler serves three items and tells them apart by the sender.
@@ -189,6 +190,9 @@ class TForm1 : public QMainWindow {
     QAction* RedoItem = nullptr;
     QAction* OpenItem = nullptr;
     QAction* SaveAsItem = nullptr;
+    QMenu* RecentMenu = nullptr;
+    QAction* PreviewSheetItem = nullptr;
+    QAction* PrintPageItem = nullptr;
     QAction* SaveSheetImageBestItem = nullptr;
     QAction* SaveSingleTiletteImageBestItem = nullptr;
     QAction* SaveSheetImageGoodItem = nullptr;
@@ -347,7 +351,7 @@ class TForm1 : public QMainWindow {
     void showSlotPlaceholder(int slot);
     int lowestSlotInUse() const; // 0 when no user slot has a picture
     void setLockableControlsEnabled(bool enabled);
-    void setFileMenuEnabled(bool enabled);
+    void setMenusEnabled(bool enabled);
     void setSheetItemsEnabled(bool enabled);
     static void stretchIntoThumbnail(ImageBox* thumbnail, const Bitmap& picture);
     void showSlotThumbnail(int slot, const Bitmap& picture);

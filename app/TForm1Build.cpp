@@ -146,11 +146,17 @@ void TForm1::buildMenu() {
         item(QStringLiteral("Open Tilette"), QStringLiteral("OpenItem"),
              QStringLiteral("Opens a previously saved tilette setup, so that more sheets can be "
                             "printed of the sheet, or can be used as the start of an new sheet."));
+    RecentMenu = FileMenu->addMenu(QStringLiteral("Open Recent"));
+    RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    showRecentSetups();
     FileMenu->addSeparator();
     SaveAsItem =
         item(QStringLiteral("Save Tilette..."), QStringLiteral("SaveAsItem"),
              QStringLiteral("Save the current values for the sheet of tilettes so that it can "
                             "be re-loaded later and print more sheets."));
+    FileMenu->addSeparator();
+    PreviewSheetItem = item(QStringLiteral("Preview Sheet"), QStringLiteral("PreviewSheetItem"));
+    PrintPageItem = item(QStringLiteral("Print Page"), QStringLiteral("PrintPageItem"));
     FileMenu->addSeparator();
     SaveSheetImageBestItem =
         item(QStringLiteral("Save Sheet Image Best "), QStringLiteral("SaveSheetImageBestItem"));
@@ -166,6 +172,14 @@ void TForm1::buildMenu() {
                                               QStringLiteral("SaveSingleTiletteImageforEmailItem"));
     FileMenu->addSeparator();
     ExitItem = item(QStringLiteral("Exit"), QStringLiteral("ExitItem"));
+    // The desktop's own keys for these.
+    OpenItem->setShortcuts(QKeySequence::Open);
+    SaveAsItem->setShortcuts(QKeySequence::Save);
+    PrintPageItem->setShortcuts(QKeySequence::Print);
+    PreviewSheetItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), QKeySequence(Qt::Key_F5)});
+    // Not every desktop's theme gives Quit a key; Ctrl+Q is what people expect.
+    ExitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // From the About page a saved setup can be opened; the rest waits for a sheet.
     setSheetItemsEnabled(false);
 

@@ -57,7 +57,7 @@ void TForm1::ColorImageItemClick() {
     PageControl1->setTabVisible(ColorImageTabSheet, true);
     PageControl1->setActivePage(ColorImageTabSheet);
     StandardTabSheet->setEnabled(false);
-    setFileMenuEnabled(false);
+    setMenusEnabled(false);
     DrawTilette(state.PopupSlot);
     TypeRadioGroupClick();
 }
@@ -129,7 +129,7 @@ void TForm1::leaveColouring() {
     PageControl1->setTabVisible(ColorImageTabSheet, false);
     PageControl1->setActivePage(StandardTabSheet);
     StandardTabSheet->setEnabled(true);
-    setFileMenuEnabled(true);
+    setMenusEnabled(true);
     state.ColoredBitmap = Bitmap();
     state.ColouringSource = Bitmap();
 }

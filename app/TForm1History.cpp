@@ -5,6 +5,7 @@
 #include "setup/SetupRecord.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QScopeGuard>
 
 SheetState TForm1::sheetState() const {
@@ -29,12 +30,13 @@ void TForm1::showHistory() {
 }
 
 void TForm1::UndoItemClick() {
-    if (history.canUndo())
+    // Its shortcut reaches here even while the menu is shut.
+    if (EditMenu->isEnabled() && history.canUndo())
         restoreSheet(history.undo());
 }
 
 void TForm1::RedoItemClick() {
-    if (history.canRedo())
+    if (EditMenu->isEnabled() && history.canRedo())
         restoreSheet(history.redo());
 }
 

@@ -1,6 +1,7 @@
 // Setup files: saving the sheet's definition and opening it again.
 #include "app/TForm1.h"
 
+#include "app/RecentSetups.h"
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
@@ -13,9 +14,12 @@
 #include "setup/SetupWriter.h"
 #include "sheet/SlotPicture.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScopeGuard>
 
 void TForm1::SaveAsItemClick() {
@@ -35,6 +39,8 @@ void TForm1::SaveAsItemClick() {
     try {
         saveSetupFile(*path, setupFileText(record));
         state.SetupFile = *path;
+        rememberSetup(*path);
+        showRecentSetups();
         history.markSaved();
         showHistory();
     } catch (const UserError& error) {
@@ -67,9 +73,26 @@ void TForm1::openSetupFile(const QString& path) {
     history.record(QStringLiteral("Open Setup"), sheetState());
     history.markSaved();
     showHistory();
+    rememberSetup(path);
+    showRecentSetups();
     if (!notes.isEmpty())
         dialogs_.message(QStringLiteral("The setup was opened, with these changes:\n") +
                          notes.join(QLatin1Char('\n')));
+}
+
+// The setups opened or saved last, for File > Open Recent; one no longer there is greyed.
+void TForm1::showRecentSetups() {
+    RecentMenu->clear();
+    const QStringList recent = recentSetups();
+    for (const QString& path : recent) {
+        QAction* item = RecentMenu->addAction(QDir::toNativeSeparators(path));
+        item->setEnabled(QFileInfo(path).isFile());
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (FileMenu->isEnabled())
+                run([this, path] { openSetupFile(path); }, QStringLiteral("Open Setup"));
+        });
+    }
+    RecentMenu->setEnabled(!recent.isEmpty());
 }
 
 // A file handed over at start (named after the command, or double-clicked in a file manager):

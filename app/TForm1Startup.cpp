@@ -144,19 +144,24 @@ void TForm1::setLockableControlsEnabled(bool enabled) {
              PreviewButton, PrintButton, ExitButton, GroupBox1, BorderRadioGroup,
              TypeOfPageRadioGroup})
         control->setEnabled(enabled);
-    setFileMenuEnabled(enabled);
+    setMenusEnabled(enabled);
 }
 
-void TForm1::setFileMenuEnabled(bool enabled) {
-    FileMenu->setEnabled(enabled);
-    FileMenu->menuAction()->setEnabled(enabled);
+// Undo would change the sheet under an operation or a colouring under way, so the Edit menu
+// goes and comes with the File menu.
+void TForm1::setMenusEnabled(bool enabled) {
+    for (QMenu* menu : {FileMenu, EditMenu}) {
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
+    }
 }
 
 // On the About page there is no sheet yet to save or export; a saved one can be opened.
 void TForm1::setSheetItemsEnabled(bool enabled) {
-    for (QAction* item : {SaveAsItem, SaveSheetImageBestItem, SaveSingleTiletteImageBestItem,
-                          SaveSheetImageGoodItem, SaveSingleTiletteImageGoodItem,
-                          SaveSheetImageforEmailItem, SaveSingleTiletteImageforEmailItem})
+    for (QAction* item :
+         {SaveAsItem, PreviewSheetItem, PrintPageItem, SaveSheetImageBestItem,
+          SaveSingleTiletteImageBestItem, SaveSheetImageGoodItem, SaveSingleTiletteImageGoodItem,
+          SaveSheetImageforEmailItem, SaveSingleTiletteImageforEmailItem})
         item->setEnabled(enabled);
 }
 
@@ -187,7 +192,7 @@ void TForm1::ContinueButtonClick() {
 // at start.
 void TForm1::leaveAboutPage() {
     PageControl2->setTabVisible(PrintControlTabSheet, true);
-    setFileMenuEnabled(true);
+    setMenusEnabled(true);
     setSheetItemsEnabled(true);
     TypeOfPageRadioGroupClick();
 }

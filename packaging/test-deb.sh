@@ -32,6 +32,13 @@ done
 desktop=$root/usr/share/applications/tilettes.desktop
 check "the desktop entry is valid" desktop-file-validate "$desktop"
 check "the desktop entry passes the file it is opened with" grep -qx 'Exec=tilettes %f' "$desktop"
+metainfo=$root/usr/share/metainfo/org.ambergate.Tilettes.metainfo.xml
+check "the AppStream file is valid" appstreamcli validate --no-net "$metainfo"
+desktop_type=$(sed -n 's/^MimeType=\([^;]*\);$/\1/p' "$desktop")
+check "the AppStream file launches the desktop entry" \
+  grep -q '<launchable type="desktop-id">tilettes.desktop</launchable>' "$metainfo"
+check "the AppStream file provides the setup file type" \
+  grep -q "<mediatype>${desktop_type:-none}</mediatype>" "$metainfo"
 for size in 16 32 48 64 128 256; do
   check "the ${size} px icon is a ${size} x ${size} PNG" bash -c \
     "file '$root/usr/share/icons/hicolor/${size}x${size}/apps/tilettes.png' | grep -q 'PNG image data, $size x $size'"

@@ -13,7 +13,7 @@ packages=(
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils libcups2-dev
   imagemagick
   clang libclang-rt-14-dev llvm
-  dpkg-dev file desktop-file-utils groff-base
+  dpkg-dev file desktop-file-utils groff-base appstream
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "app/controls/RadioGroup.h"
 #include "platform/Canvas.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,6 +47,10 @@ TEST_F(ColouringTest, TheColourPageIsAModeLeftByUseOrCancel) {
     EXPECT_FALSE(form->PageControl2->isVisible());
     EXPECT_FALSE(form->StandardTabSheet->isEnabled());
     EXPECT_FALSE(form->FileMenu->isEnabled());
+    // Undo would take the picture being coloured from under the page, even by its shortcut.
+    EXPECT_FALSE(form->EditMenu->isEnabled());
+    form->UndoItem->trigger();
+    EXPECT_FALSE(form->state.ImageSlots[3].FileName.isEmpty());
     EXPECT_FALSE(form->PrintButton->isEnabled());
     EXPECT_EQ(form->state.CurrentSlot, 3);
     const Bitmap& coloured = form->state.ColoredBitmap;

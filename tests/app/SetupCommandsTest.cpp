@@ -1,10 +1,13 @@
 #include "WindowFixture.h"
 
+#include "app/RecentSetups.h"
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -12,6 +15,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 constexpr Colour first = 0x3366CC;
@@ -217,4 +221,48 @@ TEST_F(SetupCommandsTest, CancelledDialogsSaySo) {
     form->run(&TForm1::SaveAsItemClick);
     EXPECT_TRUE(dialogs.shown().back().text.startsWith(
         QStringLiteral("File not Saved\nCannot create file")));
+}
+
+// The desktop's keys reach the File menu; the setups saved and opened are offered again after a
+// new start, newest first, one since gone greyed, and the desktop's own list has them too.
+TEST_F(SetupCommandsTest, DesktopKeysAndRecentSetupsAcrossStarts) {
+    QApplication::setActiveWindow(form.get());
+    dialogs.answerFile(setup);
+    QTest::keySequence(form.get(), QKeySequence::Save);
+    ASSERT_TRUE(QFile::exists(setup));
+    const QString other = folder.filePath(QStringLiteral("other.agt"));
+    QFile::copy(setup, other);
+    dialogs.answerFile(other);
+    QTest::keySequence(form.get(), QKeySequence::Open);
+    EXPECT_EQ(form->state.SetupFile, other);
+    for (const QKeySequence& preview :
+         {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}) {
+        form->PageControl1->setActivePage(form->StandardTabSheet);
+        QTest::keySequence(form.get(), preview);
+        EXPECT_EQ(form->PageControl1->activePage(), form->PreviewTabSheet);
+    }
+    QTest::keySequence(form.get(), QKeySequence::Print);
+    EXPECT_FALSE(printers.printedPages.empty());
+    dialogs.answerNo();
+    dialogs.answerNo();
+    QTest::keySequence(form.get(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(dialogs.shown().back().text,
+              QStringLiteral("Are you sure you, you want to end program?"));
+
+    QFile::remove(setup);
+    TForm1 restarted(dialogs, printers);
+    const QList<QAction*> offered = restarted.RecentMenu->actions();
+    ASSERT_EQ(offered.size(), 2);
+    EXPECT_EQ(offered[0]->text(), QDir::toNativeSeparators(other));
+    EXPECT_TRUE(offered[0]->isEnabled());
+    EXPECT_EQ(offered[1]->text(), QDir::toNativeSeparators(setup));
+    EXPECT_FALSE(offered[1]->isEnabled());
+    offered[0]->trigger();
+    EXPECT_EQ(restarted.state.SetupFile, other);
+
+    QStringList many;
+    for (int n = 0; n < 9; ++n)
+        many = withNewest(many, QString::number(n));
+    EXPECT_EQ(withNewest(many, QStringLiteral("5")),
+              (QStringList{"5", "8", "7", "6", "4", "3", "2", "1"}));
 }

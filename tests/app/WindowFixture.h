@@ -5,6 +5,7 @@
 #include "support/FakePrinterSystem.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -14,6 +15,9 @@
 class WindowFixture : public testing::Test {
   protected:
     void SetUp() override {
+        // Each test keeps its settings in its own folder: a first start, with no setups used
+        // before.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
         form = std::make_unique<TForm1>(dialogs, printers);
         form->show();
     }
