@@ -23,6 +23,7 @@ TForm1::TForm1(Dialogs& dialogs, PrinterSystem& printers, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printers_(printers) {
     buildWindow();
     connectHandlers();
+    acceptDroppedFiles();
     FormCreate();
 }
 

@@ -155,6 +155,8 @@ class TForm1 : public QMainWindow {
     void SaveAsItemClick();
     void OpenItemClick();
     void openSetupFile(const QString& path);
+    void dropFiles(const QStringList& files, int slot);
+    int lowestEmptySlot() const; // 0 when every user slot has a picture
     void showRecentSetups();
     void openFileNamedAtStart(const QString& path);
 
@@ -317,6 +319,8 @@ class TForm1 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildWindow();
@@ -333,6 +337,7 @@ class TForm1 : public QMainWindow {
     void buildDialogPresets();
     void fitLabelsToTheirText();
     void connectHandlers();
+    void acceptDroppedFiles();
     void keepSizeInUse();
     void takeTypedSize(QLineEdit* edit, UpDown* arrows, const QString& what);
     void computeTiletteSize();

@@ -1,6 +1,10 @@
 #include "app/controls/ImageBox.h"
 
+#include "app/controls/DroppedFiles.h"
+
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,4 +41,17 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
 void ImageBox::contextMenuEvent(QContextMenuEvent* event) {
     emit popupRequested(event->globalPos());
     event->accept();
+}
+
+void ImageBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ImageBox::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files);
 }

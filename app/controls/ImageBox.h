@@ -14,17 +14,22 @@ class ImageBox : public QWidget {
     Bitmap& picture() { return picture_; }
     const Bitmap& picture() const { return picture_; }
     void setPicture(const Bitmap& picture);
+    // Files dragged from a file manager may be dropped here.
+    void acceptFileDrops() { setAcceptDrops(true); }
 
   signals:
     void clicked();
     void mousePressed(Qt::MouseButton button, int x, int y);
     void popupRequested(const QPoint& globalPosition);
+    void filesDropped(const QStringList& paths);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     Bitmap picture_;

@@ -9,14 +9,31 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 namespace {
 constexpr Colour pictureColour = 0x3366CC;
+
+// A drag from a file manager ending over target; whether the target took the drag as it entered.
+bool dropFiles(QWidget* target, const QStringList& files) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& file : files)
+        urls << QUrl::fromLocalFile(file);
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return enter.isAccepted();
+}
 
 struct PaintCounter : QObject {
     bool eventFilter(QObject*, QEvent* event) override {
@@ -322,4 +339,43 @@ TEST_F(SlotsTest, PopupMenusOpenShowAndDelete) {
     form->popupMenu(7).deleteItem->trigger();
     EXPECT_TRUE(form->state.ImageSlots[7].FileName.isEmpty());
     EXPECT_EQ(form->slotImages[7]->picture().pixel(2, 2), colours::paleYellow);
+}
+
+// Pictures dropped on a thumbnail or the sample area go into that slot; several, or dropped
+// elsewhere, fill the empty slots in order; a setup opens; a file that is no picture is told as
+// through the dialog.
+TEST_F(SlotsTest, DroppedFilesGoWhereTheyWereDropped) {
+    continueWith(pictureFile(QStringLiteral("one.bmp"), 400, 300));
+    const auto picture = [this](int n) {
+        return pictureFile(QStringLiteral("p%1.bmp").arg(n), 300, 200, 0x101010 * n);
+    };
+    const auto slotFile = [this](int slot) { return form->state.ImageSlots[slot].FileName; };
+    EXPECT_TRUE(dropFiles(form->slotImages[5], {picture(5)}));
+    EXPECT_EQ(slotFile(5), picture(5));
+    dropFiles(form->BImage, {picture(2)});
+    EXPECT_EQ(slotFile(2), picture(2));
+    form->DrawTilette(2);
+    dropFiles(form->Image2, {picture(7)});
+    EXPECT_EQ(slotFile(2), picture(7)) << "the slot shown";
+    dropFiles(form->Images01to15TabSheet, {picture(3), picture(4), picture(6)});
+    EXPECT_EQ(slotFile(3), picture(3));
+    EXPECT_EQ(slotFile(4), picture(4));
+    EXPECT_EQ(slotFile(6), picture(6));
+    EXPECT_EQ(form->UndoItem->text(), QStringLiteral("Undo Choose Picture"));
+    form->UndoItem->trigger();
+    EXPECT_TRUE(slotFile(3).isEmpty() && slotFile(6).isEmpty()) << "the three were one step";
+
+    const QString broken = brokenFile(QStringLiteral("notes.bmp"));
+    const int errors = errorsShown();
+    dropFiles(form->slotImages[8], {broken});
+    EXPECT_EQ(errorsShown(), errors + 1);
+    EXPECT_TRUE(lastError().startsWith(QStringLiteral("Bitmap image is not valid")));
+    EXPECT_TRUE(slotFile(8).isEmpty());
+
+    const QString setup = folder.filePath(QStringLiteral("sheet.agt"));
+    dialogs.answerFile(setup);
+    form->run(&TForm1::SaveAsItemClick);
+    dropFiles(form.get(), {picture(9), setup});
+    EXPECT_EQ(form->state.SetupFile, setup);
+    EXPECT_TRUE(slotFile(9).isEmpty()) << "a setup among pictures opens, alone";
 }

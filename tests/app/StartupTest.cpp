@@ -42,6 +42,11 @@ using StartupTest = WindowFixture;
 TEST_F(StartupTest, StartsOnTheAboutPageWithOnlyContinueOpenAndExitToPress) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Ambergate Tilettes Print"));
     EXPECT_EQ(form->clientArea->size(), QSize(754, 491));
+    // Fixed, so it cannot be maximised into grey space; doubled, it fits a 1920 x 1080 screen
+    // with room for a title bar.
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_LE(2 * form->height() + 40, 1080);
+    EXPECT_LE(2 * form->width(), 1920);
     EXPECT_EQ(tabNames(form->PageControl1), QStringList{QStringLiteral("AboutTabSheet")});
     EXPECT_EQ(form->PageControl1->activePage(), form->AboutTabSheet);
     EXPECT_TRUE(tabNames(form->PageControl2).isEmpty());
