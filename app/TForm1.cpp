@@ -102,8 +102,8 @@ void TForm1::connectHandlers() {
     onItem(SaveAsItem, [this] { SaveAsItemClick(); });
     onItem(
         OpenItem, [this] { OpenItemClick(); }, QStringLiteral("Open Setup"));
-    connect(UndoItem, &QAction::triggered, this, [this] { run(&TForm1::UndoItemClick); });
-    connect(RedoItem, &QAction::triggered, this, [this] { run(&TForm1::RedoItemClick); });
+    onItem(UndoItem, [this] { UndoItemClick(); });
+    onItem(RedoItem, [this] { RedoItemClick(); });
     for (QAction* item :
          {SaveSheetImageBestItem, SaveSheetImageGoodItem, SaveSheetImageforEmailItem})
         onItem(item, [this, item] { SaveSheetImageBestItemClick(item); });

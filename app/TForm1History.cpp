@@ -5,7 +5,6 @@
 #include "setup/SetupRecord.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QScopeGuard>
 
 SheetState TForm1::sheetState() const {
@@ -30,13 +29,12 @@ void TForm1::showHistory() {
 }
 
 void TForm1::UndoItemClick() {
-    // Its shortcut reaches here even while the menu is shut.
-    if (EditMenu->isEnabled() && history.canUndo())
+    if (history.canUndo())
         restoreSheet(history.undo());
 }
 
 void TForm1::RedoItemClick() {
-    if (EditMenu->isEnabled() && history.canRedo())
+    if (history.canRedo())
         restoreSheet(history.redo());
 }
 

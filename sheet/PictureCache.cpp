@@ -60,43 +60,38 @@ void PictureCache::keep(Entry entry) {
 }
 
 DecodedPicture PictureCache::picture(const QString& path, int minWidth, int minHeight) {
-    const Request request{path, minWidth, minHeight};
+    return fetch({path, minWidth, minHeight}, true);
+}
+
+DecodedPicture PictureCache::take(const QString& path, int minWidth, int minHeight) {
+    return fetch({path, minWidth, minHeight}, false);
+}
+
+DecodedPicture PictureCache::fetch(const Request& request, bool keepHeld) {
     ++requests_;
-    const FileStamp stamp = stampOf(path);
+    const FileStamp stamp = stampOf(request.path);
     if (stamp.exists) {
         const std::lock_guard lock(mutex_);
         const auto held = find(request, stamp.size, stamp.modified);
-        if (held != entries_.end()) {
+        if (held != entries_.end() && keepHeld) {
             entries_.splice(entries_.begin(), entries_, held);
             return held->picture;
+        }
+        if (held != entries_.end()) {
+            DecodedPicture taken = std::move(held->picture);
+            bytesHeld_ -= held->bytes;
+            entries_.erase(held);
+            return taken;
         }
     }
     // Not held, or the file is gone: a fresh read reports a missing file as it always did.
     ++decodes_;
-    DecodedPicture decoded = readPictureReduced(path, minWidth, minHeight);
-    if (stamp.exists) {
+    DecodedPicture decoded = readPictureReduced(request.path, request.minWidth, request.minHeight);
+    if (stamp.exists && keepHeld) {
         const std::lock_guard lock(mutex_);
         keep({request, stamp.size, stamp.modified, decoded, decoded.bitmap.image().sizeInBytes()});
     }
     return decoded;
-}
-
-DecodedPicture PictureCache::take(const QString& path, int minWidth, int minHeight) {
-    const Request request{path, minWidth, minHeight};
-    ++requests_;
-    const FileStamp stamp = stampOf(path);
-    if (stamp.exists) {
-        const std::lock_guard lock(mutex_);
-        const auto held = find(request, stamp.size, stamp.modified);
-        if (held != entries_.end()) {
-            DecodedPicture picture = std::move(held->picture);
-            bytesHeld_ -= held->bytes;
-            entries_.erase(held);
-            return picture;
-        }
-    }
-    ++decodes_;
-    return readPictureReduced(path, minWidth, minHeight);
 }
 
 void PictureCache::prefetch(const std::vector<Request>& asked) {

@@ -59,6 +59,8 @@ class PictureCache {
         DecodedPicture picture;
         qint64 bytes = 0;
     };
+    // The picture asked for, held from before or decoded now; kept held, or let go.
+    DecodedPicture fetch(const Request& request, bool keepHeld);
     std::list<Entry>::iterator find(const Request& request, qint64 fileSize,
                                     const QDateTime& modified);
     void keep(Entry entry);
