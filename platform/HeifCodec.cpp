@@ -93,7 +93,8 @@ Bitmap decodeHeif(const QByteArray& file) {
     if (!context)
         throw std::bad_alloc();
     // libheif refuses larger pictures, and grids of more tiles, while it reads the boxes.
-    heif_context_set_maximum_image_size_limit(context.get(), static_cast<int>(largestPictureSide));
+    heif_context_set_maximum_image_size_limit(context.get(),
+                                              static_cast<int>(pictureLimits().side));
     refuse.check(heif_context_read_from_memory_without_copy(
         context.get(), file.constData(), static_cast<size_t>(file.size()), nullptr));
     heif_image_handle* handleOut = nullptr;

@@ -202,7 +202,7 @@ void decodeSteps(Decompression& d, const QByteArray& file, int minWidth, int min
     jpeg_save_markers(&d.info, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&d.info, TRUE);
     if (!isDecodableSize(d.info.image_width, d.info.image_height))
-        ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, static_cast<int>(largestPictureSide));
+        ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, static_cast<int>(pictureLimits().side));
     d.orientation = recordedOrientation(d.info);
     d.turn = upright ? d.orientation : 1;
     const bool swapped = swapsSides(d.turn);

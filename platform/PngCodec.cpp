@@ -120,7 +120,7 @@ std::vector<png_bytep> rowPointers(QImage& image) {
 
 void decodeSteps(Decoding& d) {
     png_set_read_fn(d.png, &d.source, readFromSource);
-    png_set_user_limits(d.png, largestPictureSide, largestPictureSide);
+    png_set_user_limits(d.png, pictureLimits().side, pictureLimits().side);
     png_set_chunk_malloc_max(d.png, largestChunk);
     // Colour profiles, gamma, text and the like are not used: the samples are taken as they are.
     png_set_keep_unknown_chunks(d.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);

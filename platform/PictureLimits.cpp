@@ -1,0 +1,6 @@
+#include "platform/PictureLimits.h"
+
+PictureLimits& pictureLimits() {
+    static PictureLimits limits;
+    return limits;
+}
