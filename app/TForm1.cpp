@@ -243,6 +243,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // Closing waits for the pictures being decoded; the questions come once they are.
+    if (decoding_) {
+        closeWhenDecoded_ = true;
+        event->ignore();
+        return;
+    }
     // A second close request while the questions are open is refused.
     if (closing_) {
         event->ignore();

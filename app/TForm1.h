@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class ImageBox;
 class PageControl;
@@ -141,6 +142,10 @@ class TForm1 : public QMainWindow {
     // text brings back the maker's notice.
     void showStatus(const QString& text);
 
+    // Decodes what the requests need, on other threads while the window goes on painting; the
+    // status bar shows the pictures done, and nothing can change the sheet meanwhile.
+    void decodePictures(const std::vector<PictureCache::Request>& requests);
+
     // Drawing.
     void DrawTilette(int slot);
     // The sheet's settings as the controls and dialogs hold them now.
@@ -212,6 +217,7 @@ class TForm1 : public QMainWindow {
     QFrame* StatusBar1 = nullptr;
     QLabel* makerPanel = nullptr;
     QLabel* versionPanel = nullptr;
+    QProgressBar* DecodingProgressBar = nullptr;
 
     // Left pages.
     QWidget* PrintControlTabSheet = nullptr;
@@ -376,4 +382,6 @@ class TForm1 : public QMainWindow {
     int lockDepth_ = 0; // how many operations hold the window locked
     int runDepth_ = 0;  // how many handlers are running, one inside another
     bool restoringSheet_ = false;
+    bool decoding_ = false;
+    bool closeWhenDecoded_ = false;
 };

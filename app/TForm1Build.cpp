@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 
 namespace {
 // The face the whole window uses. The layout was made for a narrow 8 point bitmap face; a narrow
@@ -128,6 +129,12 @@ void TForm1::buildFrame() {
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
+    // Over the version while pictures are decoded.
+    DecodingProgressBar =
+        place(new QProgressBar(StatusBar1), QStringLiteral("DecodingProgressBar"), 402, 2, 352, 20);
+    DecodingProgressBar->setFormat(tr("Reading pictures: %v of %m"));
+    DecodingProgressBar->setAlignment(Qt::AlignCenter);
+    DecodingProgressBar->hide();
 }
 
 void TForm1::buildMenu() {

@@ -42,6 +42,8 @@ std::optional<SlotTilette> TForm1::renderSlot(const SheetDefinition& definition,
     const ImageSlot& slot = state.ImageSlots[index];
     if (slotNumber != 0 && slotNumber != state.CurrentSlot && !QFileInfo(slot.FileName).isFile())
         return std::nullopt;
+    if (slotNumber != 0)
+        decodePictures({tilettePictureRequest(slot, state.Grid)});
     try {
         SlotTilette drawn =
             renderSlotTilette(definition, state.Grid, slotNumber, slot, &state.Pictures);

@@ -116,7 +116,7 @@ void TForm1::RefreshTilettes() {
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });
     const SheetDefinition definition = sheetDefinition();
     // The pictures are decoded side by side first; drawing then takes them as they are.
-    state.Pictures.prefetch(tilettePictureRequests(state.ImageSlots, state.Grid));
+    decodePictures(tilettePictureRequests(state.ImageSlots, state.Grid));
     int lastSlot = 0;
     std::optional<SlotTilette> last;
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {

@@ -178,7 +178,7 @@ void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupF
     for (const QString& path : found)
         if (!path.isEmpty())
             squares.push_back({path, slotSquareSize, slotSquareSize});
-    state.Pictures.prefetch(squares);
+    decodePictures(squares);
 
     state.ReloadMode = QStringLiteral("yes");
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });

@@ -38,6 +38,7 @@ Bitmap TForm1::LoadSlotImage(int slotNumber, const QString& givenFile) {
 
     // The slot takes the new file only once it has been read: a broken file leaves the slot,
     // its thumbnail and the sheet as they were.
+    decodePictures({{fileName, slotSquareSize, slotSquareSize}});
     SlotPicture loaded = loadSlotPicture(fileName, &state.Pictures);
     if (chosenByUser) {
         slot.FileName = fileName;

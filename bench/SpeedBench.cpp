@@ -3,7 +3,8 @@
 // Without files it makes nine 6000 x 4000 JPEGs. Prints one figure a line, in milliseconds unless
 // the name says otherwise: load-slot1, keystroke, compose-cold, compose-warm, recolour-preview,
 // print-pdf (or print for a named printer), peak-rss-mb (the program's, before the bench decodes
-// every picture whole for its yardstick) and decode-all.
+// every picture whole for its yardstick), open-setup-stall (the longest the window's event loop
+// goes without running while a setup with the nine pictures opens) and decode-all.
 #include "BenchSupport.h"
 #include "app/TForm1.h"
 #include "app/controls/RadioGroup.h"
@@ -18,6 +19,7 @@
 #include <QPageSize>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -31,6 +33,32 @@ double medianOf(int runs, const std::function<void()>& work) {
         times.push_back(millisecondsOf(work));
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// The longest time the event loop goes without running while work runs in it.
+double longestStallOf(const std::function<void()>& work) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    const auto ran = [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    };
+    QTimer everyPass;
+    everyPass.setInterval(0);
+    QObject::connect(&everyPass, &QTimer::timeout, ran);
+    everyPass.start();
+    bool finished = false;
+    QTimer::singleShot(0, [&] {
+        work();
+        finished = true;
+    });
+    while (!finished)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ran();
+    return static_cast<double>(longest) / 1e6;
 }
 
 long peakMegabytes() {
@@ -93,6 +121,12 @@ int main(int argc, char** argv) {
     std::printf("%s %.1f\n", printers.printsToFile() ? "print-pdf" : "print", printing);
     // The program's own peak; the whole decodes below are the bench's yardstick, not the program.
     std::printf("peak-rss-mb %ld\n", peakMegabytes());
+    const QString setup = folder.filePath(QStringLiteral("nine.agt"));
+    dialogs.answerFile(setup);
+    form.run(&TForm1::SaveAsItemClick);
+    form.state.Pictures.clear();
+    std::printf("open-setup-stall %.1f\n",
+                longestStallOf([&] { form.run([&] { form.openSetupFile(setup); }); }));
     std::printf("decode-all %.1f\n", millisecondsOf([&] {
                     for (const QString& path : pictures)
                         (void)readPicture(path);

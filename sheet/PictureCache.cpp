@@ -25,6 +25,16 @@ FileStamp stampOf(const QString& path) {
 bool sameRequest(const PictureCache::Request& a, const PictureCache::Request& b) {
     return a.path == b.path && a.minWidth == b.minWidth && a.minHeight == b.minHeight;
 }
+
+// Slots that name one picture ask for it once: two workers would decode it side by side.
+std::vector<PictureCache::Request> distinct(const std::vector<PictureCache::Request>& asked) {
+    std::vector<PictureCache::Request> requests;
+    for (const PictureCache::Request& request : asked)
+        if (std::none_of(requests.begin(), requests.end(),
+                         [&](const auto& taken) { return sameRequest(taken, request); }))
+            requests.push_back(request);
+    return requests;
+}
 } // namespace
 
 std::list<PictureCache::Entry>::iterator PictureCache::find(const Request& request, qint64 fileSize,
@@ -94,13 +104,19 @@ DecodedPicture PictureCache::fetch(const Request& request, bool keepHeld) {
     return decoded;
 }
 
-void PictureCache::prefetch(const std::vector<Request>& asked) {
-    // Slots that name one picture ask for it once: two workers would decode it side by side.
+std::vector<PictureCache::Request> PictureCache::notHeld(const std::vector<Request>& asked) {
     std::vector<Request> requests;
-    for (const Request& request : asked)
-        if (std::none_of(requests.begin(), requests.end(),
-                         [&](const Request& taken) { return sameRequest(taken, request); }))
+    for (const Request& request : distinct(asked)) {
+        const FileStamp stamp = stampOf(request.path);
+        const std::lock_guard lock(mutex_);
+        if (!stamp.exists || find(request, stamp.size, stamp.modified) == entries_.end())
             requests.push_back(request);
+    }
+    return requests;
+}
+
+void PictureCache::prefetch(const std::vector<Request>& asked, std::atomic<int>* done) {
+    const std::vector<Request> requests = distinct(asked);
     std::atomic<size_t> next{0};
     const auto work = [&] {
         for (size_t index = next++; index < requests.size(); index = next++) {
@@ -111,6 +127,8 @@ void PictureCache::prefetch(const std::vector<Request>& asked) {
                 // Told when the picture is drawn.
             } catch (const std::bad_alloc&) {
             }
+            if (done)
+                ++*done;
         }
     };
     const size_t workers =
@@ -119,8 +137,8 @@ void PictureCache::prefetch(const std::vector<Request>& asked) {
     for (size_t worker = 1; worker < workers; ++worker)
         running.push_back(std::async(std::launch::async, work));
     work(); // this thread takes its share too
-    for (std::future<void>& done : running)
-        done.wait();
+    for (std::future<void>& worker : running)
+        worker.wait();
 }
 
 void PictureCache::clear() {

@@ -34,8 +34,11 @@ class PictureCache {
         int minHeight = 0;
     };
     // Decodes what is not held yet, side by side on the machine's cores. A picture that cannot
-    // be read is left out; asking for it later reports why.
-    void prefetch(const std::vector<Request>& requests);
+    // be read is left out; asking for it later reports why. done, when given, counts the
+    // pictures finished, for a progress display on another thread.
+    void prefetch(const std::vector<Request>& requests, std::atomic<int>* done = nullptr);
+    // The requests not held yet, each once: what prefetch would decode.
+    std::vector<Request> notHeld(const std::vector<Request>& requests);
 
     // Lets go of every picture held.
     void clear();

@@ -43,14 +43,16 @@ SlotTilette renderSlotTilette(const SheetDefinition& definition, const SheetGrid
     return result;
 }
 
+PictureCache::Request tilettePictureRequest(const ImageSlot& slot, const SheetGrid& grid) {
+    return {slot.FileName, grid.tiletteWidth, grid.tiletteHeight};
+}
+
 std::vector<PictureCache::Request> tilettePictureRequests(const SlotTable& table,
                                                           const SheetGrid& grid) {
     std::vector<PictureCache::Request> requests;
-    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
-        const QString& fileName = table[static_cast<size_t>(slot)].FileName;
-        if (!fileName.isEmpty())
-            requests.push_back({fileName, grid.tiletteWidth, grid.tiletteHeight});
-    }
+    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot)
+        if (!table[static_cast<size_t>(slot)].FileName.isEmpty())
+            requests.push_back(tilettePictureRequest(table[static_cast<size_t>(slot)], grid));
     return requests;
 }
 

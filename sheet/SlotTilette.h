@@ -33,6 +33,8 @@ SlotTilette renderSlotTilette(const SheetDefinition& definition, const SheetGrid
                               int slotNumber, const ImageSlot& slot,
                               PictureCache* pictures = nullptr);
 
+// What a slot's picture is decoded at for a tilette of the grid's size.
+PictureCache::Request tilettePictureRequest(const ImageSlot& slot, const SheetGrid& grid);
 // What the slots in use need decoded for tilettes of the grid's size.
 std::vector<PictureCache::Request> tilettePictureRequests(const SlotTable& table,
                                                           const SheetGrid& grid);

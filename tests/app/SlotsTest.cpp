@@ -114,10 +114,10 @@ TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
 TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
     const QString path =
         pictureFile(QStringLiteral("Holiday IMG_0042.BMP"), 400, 300, pictureColour);
-    const int asked = form->state.Pictures.counts().requests;
+    const int decoded = form->state.Pictures.counts().decodes;
     continueWith(path);
-    // Taken once for the thumbnails, once for one drawing; no decoded copy kept beside the cache.
-    EXPECT_EQ(form->state.Pictures.counts().requests - asked, 2);
+    // Decoded once for the thumbnails, once for one drawing; no decoded copy kept beside the cache.
+    EXPECT_EQ(form->state.Pictures.counts().decodes - decoded, 2);
     const DecodedPicture held = form->state.Pictures.picture(path, slotSquareSize, slotSquareSize);
     form->state.Pictures.clear();
     EXPECT_TRUE(held.bitmap.image().isDetached());

@@ -93,9 +93,14 @@ TEST_F(PictureCacheTest, StaysWithinItsBoundAndDecodesSideBySide) {
     broken.close();
     requests.push_back({broken.fileName(), 320, 229});
 
-    cache.prefetch(requests); // the broken one is left for its drawing to report
+    requests.push_back(requests[2]); // asked for twice, decoded once
+    EXPECT_EQ(cache.notHeld(requests).size(), 6u);
+    std::atomic<int> done{0};
+    cache.prefetch(requests, &done); // the broken one is left for its drawing to report
+    EXPECT_EQ(done, 6);
     EXPECT_LE(cache.bytesHeld(), 1500000);
     EXPECT_EQ(cache.picturesHeld(), 3);
+    EXPECT_EQ(cache.notHeld(requests).size(), 3u); // the two let go and the broken one
     EXPECT_THROW(cache.picture(broken.fileName(), 320, 229), UserError);
     // Asking again for one that may have gone keeps the bound all the same.
     cache.picture(requests[0].path, 320, 229);
