@@ -16,6 +16,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 constexpr Colour first = 0x3366CC;
@@ -265,4 +266,33 @@ TEST_F(SetupCommandsTest, DesktopKeysAndRecentSetupsAcrossStarts) {
         many = withNewest(many, QString::number(n));
     EXPECT_EQ(withNewest(many, QStringLiteral("5")),
               (QStringList{"5", "8", "7", "6", "4", "3", "2", "1"}));
+}
+
+// A camera-sized picture is decoded while the window goes on: it paints, a click meanwhile does
+// nothing, and a close asked for meanwhile comes once the setup is open.
+TEST_F(SetupCommandsTest, WhilePicturesAreDecodedTheWindowGoesOnButTakesNoInput) {
+    loadSlot(2, pictureFile(QStringLiteral("camera.bmp"), 6000, 4000, second));
+    save();
+    form->state.Pictures.clear();
+    int passes = 0;
+    QTimer meanwhile;
+    QObject::connect(&meanwhile, &QTimer::timeout, [&] {
+        if (passes++ > 0)
+            return;
+        QTest::mouseClick(form->PreviewButton, Qt::LeftButton);
+        form->close();
+    });
+    meanwhile.start(0);
+    open();
+    meanwhile.stop();
+    EXPECT_GT(passes, 0);
+    EXPECT_FALSE(form->PageControl1->tabVisible(form->PreviewTabSheet));
+    EXPECT_FALSE(form->closed());
+    EXPECT_TRUE(form->PageControl1->isEnabled());
+    EXPECT_TRUE(form->FileMenu->isEnabled());
+    EXPECT_EQ(form->state.ImageSlots[2].Width, 6000);
+    dialogs.answerNo();
+    dialogs.answerYes();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->closed());
 }
