@@ -156,6 +156,10 @@ void TForm1::buildMenu() {
                             "be re-loaded later and print more sheets."));
     FileMenu->addSeparator();
     PreviewSheetItem = item(QStringLiteral("Pre&view Sheet"), QStringLiteral("PreviewSheetItem"));
+    ViewSheetItem =
+        item(QStringLiteral("Vie&w Sheet"), QStringLiteral("ViewSheetItem"),
+             QStringLiteral("Shows the whole sheet in a window of its own, where it can be zoomed "
+                            "from the whole page to its single dots."));
     PrintPageItem = item(QStringLiteral("&Print Page"), QStringLiteral("PrintPageItem"));
     FileMenu->addSeparator();
     SaveSheetImageBestItem =

@@ -108,8 +108,10 @@ void TForm1::buildImagesPage() {
 }
 
 void TForm1::buildPreviewAndAboutPages() {
-    PreviewImage = place(new ImageBox(583, 389, PreviewTabSheet), QStringLiteral("PreviewImage"), 0,
-                         0, 583, 389);
+    PreviewImage = place(
+        new ImageBox(583, 389, PreviewTabSheet), QStringLiteral("PreviewImage"), 0, 0, 583, 389,
+        QStringLiteral("Double-click to see the whole sheet in a window of its own, where it can "
+                       "be zoomed."));
 
     QWidget* page = AboutTabSheet;
     Memo1 = place(new QPlainTextEdit(texts::guide, page), QStringLiteral("Memo1"), 0, 0, 225, 321);
