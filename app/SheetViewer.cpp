@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <cmath>
+
 // The sheet drawn at one zoom. Reduced, it is scaled once with smoothing, since a sheet is
 // mostly fine lines and text that plain sampling would break up; from 100 % up it is drawn
 // pixel for pixel, each sheet pixel a crisp square, and only where the view needs it.
@@ -23,26 +25,48 @@ class SheetCanvas : public QWidget {
 
     void setSheet(const QImage& sheet, double zoom) {
         const double ratio = devicePixelRatioF();
+        zoom_ = zoom;
         if (zoom < sheetzoom::actualSize) {
             drawn_ = sheet.scaled(sheetzoom::deviceSize(sheet.size(), zoom), Qt::IgnoreAspectRatio,
                                   Qt::SmoothTransformation);
-            drawn_.setDevicePixelRatio(ratio);
         } else {
             drawn_ = sheet;
-            drawn_.setDevicePixelRatio(ratio / zoom);
         }
+        drawn_.setDevicePixelRatio(ratio);
         setFixedSize(sheetzoom::logicalSize(sheet.size(), zoom, ratio));
         update();
     }
 
+    // Keeps its size, so that the next sheet opens where the view was.
+    void clear() {
+        drawn_ = QImage();
+        update();
+    }
+
   protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        painter.drawImage(QPointF(0, 0), drawn_);
+        if (zoom_ <= sheetzoom::actualSize) {
+            painter.drawImage(QPointF(0, 0), drawn_);
+            return;
+        }
+        // Enlarged, only the sheet pixels under the area to paint are drawn, so that the
+        // painter never meets the whole sheet at many times its size.
+        const double scale = zoom_ / devicePixelRatioF(); // logical pixels a sheet pixel takes
+        const QRect area = event->rect();
+        const QRect source = QRect(QPoint(static_cast<int>(area.left() / scale),
+                                          static_cast<int>(area.top() / scale)),
+                                   QPoint(static_cast<int>((area.right() + 1) / scale),
+                                          static_cast<int>((area.bottom() + 1) / scale)))
+                                 .intersected(drawn_.rect());
+        const QRectF target(source.left() * scale, source.top() * scale, source.width() * scale,
+                            source.height() * scale);
+        painter.drawImage(target, drawn_, source);
     }
 
   private:
     QImage drawn_;
+    double zoom_ = sheetzoom::actualSize;
 };
 
 SheetViewer::SheetViewer(QWidget* parent) : QDialog(parent) {
@@ -111,7 +135,7 @@ void SheetViewer::showSheet(const QImage& sheet) {
 // A sheet that no longer matches the tilettes is not shown as if it did.
 void SheetViewer::showOutdated() {
     sheet_ = QImage();
-    canvas_->setSheet(QImage(1, 1, QImage::Format_RGB32), sheetzoom::actualSize);
+    canvas_->clear();
     scrollArea_->hide();
     outdatedLabel_->show();
     fitButton->setEnabled(false);
@@ -162,9 +186,9 @@ void SheetViewer::setZoom(double zoom, QPointF anchor) {
     const double downShare = onCanvas.y() / std::max(1, canvas_->height());
     canvas_->setSheet(sheet_, zoom);
     scrollArea_->horizontalScrollBar()->setValue(
-        static_cast<int>(acrossShare * canvas_->width() - anchor.x()));
+        static_cast<int>(std::lround(acrossShare * canvas_->width() - anchor.x())));
     scrollArea_->verticalScrollBar()->setValue(
-        static_cast<int>(downShare * canvas_->height() - anchor.y()));
+        static_cast<int>(std::lround(downShare * canvas_->height() - anchor.y())));
 }
 
 void SheetViewer::showZoom() {
