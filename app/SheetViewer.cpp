@@ -2,7 +2,6 @@
 
 #include "app/SheetZoom.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
