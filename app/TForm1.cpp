@@ -98,6 +98,9 @@ void TForm1::connectHandlers() {
             QStringLiteral("Background Color"));
     onItem(ExitItem, [this] { ExitItemClick(); });
     onItem(PreviewSheetItem, [this] { PreviewButtonClick(); });
+    onItem(ViewSheetItem, [this] { ViewSheetItemClick(); });
+    connect(PreviewImage, &ImageBox::doubleClicked, this,
+            [this] { run(&TForm1::ViewSheetItemClick); });
     onItem(PrintPageItem, [this] { PrintButtonClick(); });
     onItem(SaveAsItem, [this] { SaveAsItemClick(); });
     onItem(

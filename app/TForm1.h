@@ -26,6 +26,7 @@ class ImageBox;
 class PageControl;
 class PrinterSystem;
 class RadioGroup;
+class SheetViewer;
 class UpDown;
 
 // A colour dialog keeps the colour last chosen as its preset.
@@ -155,6 +156,9 @@ class TForm1 : public QMainWindow {
     void TypeOfPageRadioGroupClick();
     bool PrintPreview();
     void PreviewButtonClick();
+    // The composed sheet in a window of its own, composed first when the Preview page has none.
+    void ViewSheetItemClick();
+    SheetViewer* sheetViewer = nullptr; // made when first asked for
 
     // Setup files.
     void SaveAsItemClick();
@@ -199,6 +203,7 @@ class TForm1 : public QMainWindow {
     QAction* SaveAsItem = nullptr;
     QMenu* RecentMenu = nullptr;
     QAction* PreviewSheetItem = nullptr;
+    QAction* ViewSheetItem = nullptr;
     QAction* PrintPageItem = nullptr;
     QAction* SaveSheetImageBestItem = nullptr;
     QAction* SaveSingleTiletteImageBestItem = nullptr;

@@ -140,7 +140,7 @@ void TForm1::buildFrame() {
 void TForm1::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    FileMenu = bar->addMenu(tr("File"));
+    FileMenu = bar->addMenu(tr("&File"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
     auto item = [this](const QString& caption, const QString& name, const QString& hint = {}) {
         QAction* action = FileMenu->addAction(caption);
@@ -150,35 +150,40 @@ void TForm1::buildMenu() {
         return action;
     };
     OpenItem =
-        item(QStringLiteral("Open Tilette"), QStringLiteral("OpenItem"),
+        item(QStringLiteral("&Open Tilette"), QStringLiteral("OpenItem"),
              QStringLiteral("Opens a previously saved tilette setup, so that more sheets can be "
                             "printed of the sheet, or can be used as the start of an new sheet."));
-    RecentMenu = FileMenu->addMenu(QStringLiteral("Open Recent"));
+    RecentMenu = FileMenu->addMenu(QStringLiteral("Open &Recent"));
     RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
     showRecentSetups();
     FileMenu->addSeparator();
     SaveAsItem =
-        item(QStringLiteral("Save Tilette..."), QStringLiteral("SaveAsItem"),
+        item(QStringLiteral("&Save Tilette..."), QStringLiteral("SaveAsItem"),
              QStringLiteral("Save the current values for the sheet of tilettes so that it can "
                             "be re-loaded later and print more sheets."));
     FileMenu->addSeparator();
-    PreviewSheetItem = item(QStringLiteral("Preview Sheet"), QStringLiteral("PreviewSheetItem"));
-    PrintPageItem = item(QStringLiteral("Print Page"), QStringLiteral("PrintPageItem"));
+    PreviewSheetItem = item(QStringLiteral("Pre&view Sheet"), QStringLiteral("PreviewSheetItem"));
+    ViewSheetItem =
+        item(QStringLiteral("Vie&w Sheet"), QStringLiteral("ViewSheetItem"),
+             QStringLiteral("Shows the whole sheet in a window of its own, where it can be zoomed "
+                            "from the whole page to its single dots."));
+    PrintPageItem = item(QStringLiteral("&Print Page"), QStringLiteral("PrintPageItem"));
     FileMenu->addSeparator();
     SaveSheetImageBestItem =
-        item(QStringLiteral("Save Sheet Image Best "), QStringLiteral("SaveSheetImageBestItem"));
-    SaveSingleTiletteImageBestItem = item(QStringLiteral("Save Single Tilette Image Best "),
+        item(QStringLiteral("Save Sheet Image &Best "), QStringLiteral("SaveSheetImageBestItem"));
+    SaveSingleTiletteImageBestItem = item(QStringLiteral("Save Single &Tilette Image Best "),
                                           QStringLiteral("SaveSingleTiletteImageBestItem"));
     SaveSheetImageGoodItem =
-        item(QStringLiteral("Save Sheet Image Good"), QStringLiteral("SaveSheetImageGoodItem"));
-    SaveSingleTiletteImageGoodItem = item(QStringLiteral("Save Single Tilette Image Good"),
+        item(QStringLiteral("Save Sheet Image &Good"), QStringLiteral("SaveSheetImageGoodItem"));
+    SaveSingleTiletteImageGoodItem = item(QStringLiteral("Save Si&ngle Tilette Image Good"),
                                           QStringLiteral("SaveSingleTiletteImageGoodItem"));
-    SaveSheetImageforEmailItem = item(QStringLiteral("Save Sheet Image for Email"),
+    SaveSheetImageforEmailItem = item(QStringLiteral("Save Sheet Image for E&mail"),
                                       QStringLiteral("SaveSheetImageforEmailItem"));
-    SaveSingleTiletteImageforEmailItem = item(QStringLiteral("Save Single Tilette Image for Email"),
-                                              QStringLiteral("SaveSingleTiletteImageforEmailItem"));
+    SaveSingleTiletteImageforEmailItem =
+        item(QStringLiteral("Save Sing&le Tilette Image for Email"),
+             QStringLiteral("SaveSingleTiletteImageforEmailItem"));
     FileMenu->addSeparator();
-    ExitItem = item(QStringLiteral("Exit"), QStringLiteral("ExitItem"));
+    ExitItem = item(QStringLiteral("E&xit"), QStringLiteral("ExitItem"));
     // The desktop's own keys for these.
     OpenItem->setShortcuts(QKeySequence::Open);
     SaveAsItem->setShortcuts(QKeySequence::Save);
@@ -190,12 +195,12 @@ void TForm1::buildMenu() {
     // From the About page a saved setup can be opened; the rest waits for a sheet.
     setSheetItemsEnabled(false);
 
-    EditMenu = bar->addMenu(tr("Edit"));
+    EditMenu = bar->addMenu(tr("&Edit"));
     EditMenu->setObjectName(QStringLiteral("EditMenu"));
-    UndoItem = EditMenu->addAction(QStringLiteral("Undo"));
+    UndoItem = EditMenu->addAction(QStringLiteral("&Undo"));
     UndoItem->setObjectName(QStringLiteral("UndoItem"));
     UndoItem->setShortcuts(QKeySequence::Undo);
-    RedoItem = EditMenu->addAction(QStringLiteral("Redo"));
+    RedoItem = EditMenu->addAction(QStringLiteral("&Redo"));
     RedoItem->setObjectName(QStringLiteral("RedoItem"));
     RedoItem->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -227,17 +232,17 @@ void TForm1::buildPopupMenus() {
         popup.menu = new QMenu(this);
         popup.menu->setObjectName(
             QStringLiteral("Image%1PopupMenu").arg(slot, 2, 10, QLatin1Char('0')));
-        popup.openItem = popup.menu->addAction(QStringLiteral("Open Image..."));
+        popup.openItem = popup.menu->addAction(QStringLiteral("&Open Image..."));
         popup.openItem->setObjectName(QLatin1String(name.open));
         popup.menu->addSeparator();
-        popup.showItem = popup.menu->addAction(QStringLiteral("Show Tilette"));
+        popup.showItem = popup.menu->addAction(QStringLiteral("&Show Tilette"));
         popup.showItem->setObjectName(QLatin1String(name.show));
         if (name.color) {
-            popup.colorItem = popup.menu->addAction(QStringLiteral("Color Image"));
+            popup.colorItem = popup.menu->addAction(QStringLiteral("&Color Image"));
             popup.colorItem->setObjectName(QLatin1String(name.color));
         }
         popup.menu->addSeparator();
-        popup.deleteItem = popup.menu->addAction(QStringLiteral("Delete Image"));
+        popup.deleteItem = popup.menu->addAction(QStringLiteral("&Delete Image"));
         popup.deleteItem->setObjectName(QLatin1String(name.remove));
     }
 }

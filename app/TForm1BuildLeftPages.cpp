@@ -63,22 +63,22 @@ void TForm1::buildControlPage() {
                          21, copiesHint);
     CopiesUpDown->setBuddy(CopiesEdit);
     PreviewTiletteButton = button(
-        Panel1, QStringLiteral("PreviewTiletteButton"), QStringLiteral("Preview Tilette"), 8, 64,
+        Panel1, QStringLiteral("PreviewTiletteButton"), QStringLiteral("Preview &Tilette"), 8, 64,
         137, 25,
         QStringLiteral(
             "Will display the tilette for each image selected, this allows one to reveiw the "
             "options selected to see that they work with all images."));
     PrinterSetupButton =
-        button(Panel1, QStringLiteral("PrinterSetupButton"), QStringLiteral("Printer Setup"), 8,
+        button(Panel1, QStringLiteral("PrinterSetupButton"), QStringLiteral("Printer &Setup"), 8,
                104, 137, 25, QStringLiteral("Select printer, and paper size"));
     PreviewButton =
-        button(Panel1, QStringLiteral("PreviewButton"), QStringLiteral("Preview Sheet"), 8, 136,
+        button(Panel1, QStringLiteral("PreviewButton"), QStringLiteral("Pre&view Sheet"), 8, 136,
                137, 25, QStringLiteral("Shows how the sheet will look when printed"));
     PrintButton =
-        button(Panel1, QStringLiteral("PrintButton"), QStringLiteral("Print Page"), 8, 168, 137, 25,
-               QStringLiteral("Will print the sheet of tilettes to the selected printer"));
-    ExitButton = button(page, QStringLiteral("ExitButton"), QStringLiteral("Exit"), 8, 360, 137, 25,
-                        QStringLiteral("Ends Program"));
+        button(Panel1, QStringLiteral("PrintButton"), QStringLiteral("&Print Page"), 8, 168, 137,
+               25, QStringLiteral("Will print the sheet of tilettes to the selected printer"));
+    ExitButton = button(page, QStringLiteral("ExitButton"), QStringLiteral("E&xit"), 8, 360, 137,
+                        25, QStringLiteral("Ends Program"));
 }
 
 void TForm1::buildTextPage() {
@@ -94,10 +94,10 @@ void TForm1::buildTextPage() {
     valueEditFont.setPixelSize(40);
     ValueEdit->setFont(valueEditFont);
     FontButton =
-        button(ValueGroupBox, QStringLiteral("FontButton"), QStringLiteral("Select Font"), 8, 80,
+        button(ValueGroupBox, QStringLiteral("FontButton"), QStringLiteral("Select F&ont"), 8, 80,
                137, 17, QStringLiteral("Select the font and size to use for the tilette value"));
     SelectValueColorButton = button(
-        ValueGroupBox, QStringLiteral("SelectValueColorButton"), QStringLiteral("Select Color"), 8,
+        ValueGroupBox, QStringLiteral("SelectValueColorButton"), QStringLiteral("Se&lect Color"), 8,
         104, 137, 17, QStringLiteral("Select the color to use for the tilette value."));
     ValueRadioGroup = place(new RadioGroup(QStringLiteral("Corner to Place Value"),
                                            {QStringLiteral("UL"), QStringLiteral("LL"),
@@ -116,10 +116,10 @@ void TForm1::buildTextPage() {
                        "is on the same edge"));
     useScrollBarBackground(TextEdit);
     TextSelectButton =
-        button(TextGroupBox, QStringLiteral("TextSelectButton"), QStringLiteral("Select Font"), 8,
+        button(TextGroupBox, QStringLiteral("TextSelectButton"), QStringLiteral("Select Fo&nt"), 8,
                64, 137, 17, QStringLiteral("Selects font and size for the tilette text"));
     SelectTextColorButton = button(TextGroupBox, QStringLiteral("SelectTextColorButton"),
-                                   QStringLiteral("Select Color"), 8, 88, 137, 17,
+                                   QStringLiteral("Select Colo&r"), 8, 88, 137, 17,
                                    QStringLiteral("Selects the color for the tilette text"));
     EdgeRadioGroup =
         place(new RadioGroup(QStringLiteral("Edge to Place Text"),

@@ -67,12 +67,12 @@ void TForm1::buildBasicPage() {
     SelectColorsGroupBox = place(new QGroupBox(QStringLiteral("Select Colors"), page),
                                  QStringLiteral("SelectColorsGroupBox"), 0, 352, 225, 41);
     SelectBorderColorButton =
-        place(new QPushButton(QStringLiteral("Border Color"), SelectColorsGroupBox),
+        place(new QPushButton(QStringLiteral("&Border Color"), SelectColorsGroupBox),
               QStringLiteral("SelectBorderColorButton"), 4, 16, 96, 17,
               QStringLiteral("Selects the color that will be used for the Box, Stamp or "
                              "Perforations if one is selected"));
     SelectBackgoundColorButton = place(
-        new QPushButton(QStringLiteral("Backgound Color"), SelectColorsGroupBox),
+        new QPushButton(QStringLiteral("Back&gound Color"), SelectColorsGroupBox),
         QStringLiteral("SelectBackgoundColorButton"), 112, 16, 105, 17,
         QStringLiteral(
             "Selects a color for the area between the image and the edge of the tilette, this will "
@@ -108,8 +108,10 @@ void TForm1::buildImagesPage() {
 }
 
 void TForm1::buildPreviewAndAboutPages() {
-    PreviewImage = place(new ImageBox(583, 389, PreviewTabSheet), QStringLiteral("PreviewImage"), 0,
-                         0, 583, 389);
+    PreviewImage = place(
+        new ImageBox(583, 389, PreviewTabSheet), QStringLiteral("PreviewImage"), 0, 0, 583, 389,
+        QStringLiteral("Double-click to see the whole sheet in a window of its own, where it can "
+                       "be zoomed."));
 
     QWidget* page = AboutTabSheet;
     Memo1 = place(new QPlainTextEdit(texts::guide, page), QStringLiteral("Memo1"), 0, 0, 225, 321);
@@ -117,7 +119,7 @@ void TForm1::buildPreviewAndAboutPages() {
     AboutSampleImage =
         place(new ImageBox(350, 350, page), QStringLiteral("AboutSampleImage"), 231, 0, 350, 350);
     ContinueButton = place(
-        new QPushButton(QStringLiteral("Continue"), page), QStringLiteral("ContinueButton"), 32,
+        new QPushButton(QStringLiteral("&Continue"), page), QStringLiteral("ContinueButton"), 32,
         328, 121, 25,
         QStringLiteral(
             "Click to continue program, when clicked the program will present a file selections "
@@ -126,7 +128,7 @@ void TForm1::buildPreviewAndAboutPages() {
             "same "
             "shape."));
     ExitAboutButton =
-        place(new QPushButton(QStringLiteral("Exit"), page), QStringLiteral("ExitAboutButton"), 32,
+        place(new QPushButton(QStringLiteral("Ex&it"), page), QStringLiteral("ExitAboutButton"), 32,
               360, 121, 25, QStringLiteral("End Program"));
 }
 
@@ -146,11 +148,11 @@ void TForm1::buildHiddenAndColorPages() {
     TypeRadioGroup->setItemIndex(0);
     ColorBitMapImage = place(new ImageBox(350, 350, page), QStringLiteral("ColorBitMapImage"), 231,
                              0, 350, 350, sampleAreaHint);
-    UseColoredImageButton = place(new QPushButton(QStringLiteral("Use Colored Image"), page),
+    UseColoredImageButton = place(new QPushButton(QStringLiteral("&Use Colored Image"), page),
                                   QStringLiteral("UseColoredImageButton"), 288, 360, 97, 25,
                                   QStringLiteral("Click to use image as colored."));
     CancelColoringButton =
-        place(new QPushButton(QStringLiteral("Cancel Coloring Image"), page),
+        place(new QPushButton(QStringLiteral("C&ancel Coloring Image"), page),
               QStringLiteral("CancelColoringButton"), 424, 360, 145, 25,
               QStringLiteral("Click to return to \"Basic\" window and use orginal image."));
 }

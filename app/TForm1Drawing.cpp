@@ -1,6 +1,7 @@
 // Drawing the tilette of one slot and showing it in the sample area.
 #include "app/TForm1.h"
 
+#include "app/SheetViewer.h"
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
 #include "app/controls/UpDown.h"
@@ -60,13 +61,15 @@ std::optional<SlotTilette> TForm1::renderSlot(const SheetDefinition& definition,
 }
 
 // A sheet preview is out of date once a tilette changes. When it was in front, the tilette
-// just drawn comes forward instead.
+// just drawn comes forward instead; an open sheet viewer says that its sheet is gone.
 void TForm1::hideSheetPreview() {
     const bool inFront = PageControl1->activePage() == PreviewTabSheet;
     PageControl1->setTabVisible(PreviewTabSheet, false);
     if (inFront)
         PageControl1->setActivePage(StandardTabSheet);
     state.SheetBitmap = Bitmap();
+    if (sheetViewer)
+        sheetViewer->showOutdated();
 }
 
 void TForm1::clearSampleArea() {

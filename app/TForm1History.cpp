@@ -19,11 +19,11 @@ void TForm1::recordStep(const QString& step, bool continuesBurst) {
 }
 
 void TForm1::showHistory() {
-    UndoItem->setText(history.canUndo() ? QStringLiteral("Undo ") + history.undoName()
-                                        : QStringLiteral("Undo"));
+    UndoItem->setText(history.canUndo() ? QStringLiteral("&Undo ") + history.undoName()
+                                        : QStringLiteral("&Undo"));
     UndoItem->setEnabled(history.canUndo());
-    RedoItem->setText(history.canRedo() ? QStringLiteral("Redo ") + history.redoName()
-                                        : QStringLiteral("Redo"));
+    RedoItem->setText(history.canRedo() ? QStringLiteral("&Redo ") + history.redoName()
+                                        : QStringLiteral("&Redo"));
     RedoItem->setEnabled(history.canRedo());
     setWindowTitle(texts::windowTitle + (history.isModified() ? QStringLiteral("*") : QString()));
 }

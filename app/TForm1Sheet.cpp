@@ -1,6 +1,7 @@
 // The whole sheet: composing it from the slots' tilettes and showing it on the "Preview" page.
 #include "app/TForm1.h"
 
+#include "app/SheetViewer.h"
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
 #include "platform/Canvas.h"
@@ -65,4 +66,26 @@ void TForm1::PreviewButtonClick() {
         return;
     PageControl1->setTabVisible(PreviewTabSheet, true);
     PageControl1->setActivePage(PreviewTabSheet);
+    if (sheetViewer && sheetViewer->isVisible())
+        sheetViewer->showSheet(state.SheetBitmap.image());
+}
+
+void TForm1::ViewSheetItemClick() {
+    const auto composed = [this] {
+        return PageControl1->tabVisible(PreviewTabSheet) && !state.SheetBitmap.isEmpty();
+    };
+    if (!composed()) {
+        PreviewButtonClick();
+        if (!composed())
+            return;
+    }
+    if (!sheetViewer)
+        sheetViewer = new SheetViewer(this);
+    // Shown first, so that the sheet is fitted to the view it gets.
+    const bool behind = !sheetViewer->isVisible() || !sheetViewer->showsSheet();
+    sheetViewer->show();
+    if (behind)
+        sheetViewer->showSheet(state.SheetBitmap.image());
+    sheetViewer->raise();
+    sheetViewer->activateWindow();
 }

@@ -159,7 +159,7 @@ void TForm1::setMenusEnabled(bool enabled) {
 // On the About page there is no sheet yet to save or export; a saved one can be opened.
 void TForm1::setSheetItemsEnabled(bool enabled) {
     for (QAction* item :
-         {SaveAsItem, PreviewSheetItem, PrintPageItem, SaveSheetImageBestItem,
+         {SaveAsItem, PreviewSheetItem, ViewSheetItem, PrintPageItem, SaveSheetImageBestItem,
           SaveSingleTiletteImageBestItem, SaveSheetImageGoodItem, SaveSingleTiletteImageGoodItem,
           SaveSheetImageforEmailItem, SaveSingleTiletteImageforEmailItem})
         item->setEnabled(enabled);

@@ -38,6 +38,13 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+// The second press of a double click is still a press, as every other one is.
+void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
 void ImageBox::contextMenuEvent(QContextMenuEvent* event) {
     emit popupRequested(event->globalPos());
     event->accept();

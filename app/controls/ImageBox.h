@@ -19,6 +19,7 @@ class ImageBox : public QWidget {
 
   signals:
     void clicked();
+    void doubleClicked();
     void mousePressed(Qt::MouseButton button, int x, int y);
     void popupRequested(const QPoint& globalPosition);
     void filesDropped(const QStringList& paths);
@@ -27,6 +28,7 @@ class ImageBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -1,11 +1,17 @@
 #include "WindowFixture.h"
 
+#include "app/SheetViewer.h"
+#include "app/SheetZoom.h"
 #include "app/controls/ImageBox.h"
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QTest>
+#include <QWheelEvent>
 
 namespace {
 constexpr Colour first = 0x3366CC;
@@ -91,4 +97,99 @@ TEST(PreviewSheetWithoutPrinterTest, NoPageSizeIsToldInsteadOfAnEmptySheet) {
     ASSERT_FALSE(dialogs.shown().empty());
     EXPECT_TRUE(dialogs.shown().back().text.startsWith(QStringLiteral("The printer gives no")));
     EXPECT_FALSE(form.PageControl1->tabVisible(form.PreviewTabSheet));
+}
+
+TEST_F(PreviewSheetTest, TheSheetViewerZoomsTheSheetAndNeverShowsAnOutdatedOne) {
+    // Asked for before any Preview Sheet, the viewer has the sheet composed first.
+    form->ViewSheetItem->trigger();
+    ASSERT_NE(form->sheetViewer, nullptr);
+    SheetViewer& viewer = *form->sheetViewer;
+    ASSERT_TRUE(viewer.isVisible() && viewer.showsSheet());
+    EXPECT_TRUE(form->PageControl1->tabVisible(form->PreviewTabSheet));
+    QWidget* canvas = viewer.canvas();
+    QWidget* view = viewer.scrollArea()->viewport();
+    const double ratio = canvas->devicePixelRatioF();
+    const auto shownAt = [&](QSize deviceSize) { return deviceSize / ratio; };
+
+    // Fit: the whole 1600 x 2100 sheet, as large as the view lets it be.
+    EXPECT_TRUE(viewer.fitting());
+    EXPECT_LE(canvas->width(), view->width());
+    EXPECT_LE(canvas->height(), view->height());
+    EXPECT_TRUE(canvas->width() >= view->width() - 1 || canvas->height() >= view->height() - 1);
+    EXPECT_EQ(viewer.zoomLabel->text(),
+              QStringLiteral("%1 %").arg(sheetzoom::percent(viewer.zoom())));
+
+    viewer.actualSizeButton->click();
+    EXPECT_EQ(canvas->size(), shownAt({1600, 2100}));
+    EXPECT_EQ(viewer.zoomLabel->text(), QStringLiteral("100 %"));
+    QTest::keyClick(viewer.scrollArea(), Qt::Key_Plus);
+    EXPECT_EQ(canvas->size(), shownAt({2400, 3150}));
+    EXPECT_EQ(viewer.zoomLabel->text(), QStringLiteral("150 %"));
+    const QPointF at(40, 40);
+    QWheelEvent plainWheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                           Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &plainWheel); // scrolls, does not zoom
+    EXPECT_EQ(canvas->size(), shownAt({2400, 3150}));
+    QWheelEvent ctrlWheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &ctrlWheel);
+    EXPECT_EQ(canvas->size(), shownAt({1600, 2100}));
+
+    // A changed tilette takes the sheet away; the next Preview Sheet shows the new one.
+    form->BorderRadioGroup->setItemIndex(1);
+    EXPECT_FALSE(viewer.showsSheet());
+    EXPECT_FALSE(viewer.scrollArea()->isVisible());
+    form->PreviewButton->click();
+    EXPECT_TRUE(viewer.showsSheet());
+    EXPECT_EQ(canvas->size(), shownAt({1600, 2100})); // at the zoom chosen
+    viewer.close();
+    QTest::mouseDClick(form->PreviewImage, Qt::LeftButton);
+    EXPECT_TRUE(viewer.isVisible());
+}
+
+TEST(SheetZoomTest, FitStepsAndSizes) {
+    struct Fit {
+        QSize sheet, view;
+        double ratio, zoom;
+    };
+    const Fit fits[] = {
+        {{1600, 2100}, {800, 700}, 1.0, 1.0 / 3}, // the height decides
+        {{1600, 2100}, {800, 700}, 2.0, 2.0 / 3}, // twice the device pixels in the same view
+        {{2000, 1000}, {500, 500}, 1.5, 0.375},   // the width decides
+        {{100, 100}, {800, 700}, 1.0, 4.0},       // enlarged no further than the last step
+        {{}, {800, 700}, 1.0, 1.0},               // nothing to fit
+    };
+    for (const Fit& fit : fits)
+        EXPECT_DOUBLE_EQ(sheetzoom::fitZoom(fit.sheet, fit.view, fit.ratio), fit.zoom)
+            << fit.sheet.width() << " in " << fit.view.width() << " at " << fit.ratio;
+
+    struct Step {
+        double from, in, out;
+    };
+    const Step steps[] = {
+        {1.0, 1.5, 0.75},  {1.0 / 3 - 1e-12, 0.5, 0.25}, {0.3, 1.0 / 3, 0.25}, {4.0, 4.0, 3.0},
+        {0.05, 0.1, 0.05}, {0.01, 0.05, 0.05},
+    };
+    for (const Step& step : steps) {
+        EXPECT_DOUBLE_EQ(sheetzoom::zoomedIn(step.from), step.in) << step.from;
+        EXPECT_DOUBLE_EQ(sheetzoom::zoomedOut(step.from), step.out) << step.from;
+    }
+
+    struct Sized {
+        double zoom, ratio;
+        QSize device, logical;
+        int percent;
+    };
+    const Sized sizes[] = {
+        {1.0, 1.0, {1600, 2100}, {1600, 2100}, 100}, {1.0, 2.0, {1600, 2100}, {800, 1050}, 100},
+        {1.0, 3.0, {1600, 2100}, {534, 700}, 100}, // no device pixel cut off
+        {0.5, 1.25, {800, 1050}, {640, 840}, 50},    {1.0 / 3, 1.0, {533, 700}, {533, 700}, 33},
+        {3.0, 1.5, {4800, 6300}, {3200, 4200}, 300},
+    };
+    for (const Sized& size : sizes) {
+        EXPECT_EQ(sheetzoom::deviceSize({1600, 2100}, size.zoom), size.device) << size.zoom;
+        EXPECT_EQ(sheetzoom::logicalSize({1600, 2100}, size.zoom, size.ratio), size.logical)
+            << size.zoom << " at " << size.ratio;
+        EXPECT_EQ(sheetzoom::percent(size.zoom), size.percent);
+    }
 }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 
 using WindowContentsTest = WindowFixture;
@@ -95,6 +96,51 @@ TEST_F(WindowContentsTest, EveryNamedControlIsThereAtItsPlace) {
         EXPECT_NE(form->findChild<QAction*>(QLatin1String(name)), nullptr) << name;
 }
 
+// Alt and a letter reach one item: within each menu, and across the menu bar and every page's
+// buttons, as a page on the left and one on the right are shown side by side.
+TEST_F(WindowContentsTest, EveryMenuItemAndButtonHasAMnemonicOfItsOwn) {
+    struct Group {
+        QString name;
+        QStringList captions;
+    };
+    std::vector<Group> groups;
+    const auto addMenu = [&](QMenu* menu) {
+        Group group{menu->objectName(), {}};
+        for (QAction* item : menu->actions())
+            if (!item->isSeparator())
+                group.captions << item->text();
+        groups.push_back(group);
+    };
+    addMenu(form->FileMenu);
+    addMenu(form->EditMenu);
+    for (int slot = 1; slot <= 9; ++slot)
+        addMenu(form->popupMenu(slot).menu);
+    Group window{QStringLiteral("window"), {}};
+    for (QAction* menu : form->menuBar()->actions())
+        window.captions << menu->text();
+    for (PageControl* pages : {form->PageControl2, form->PageControl1})
+        for (int page = 0; page < pages->pageCount(); ++page)
+            for (QPushButton* button : pages->page(page)->findChildren<QPushButton*>())
+                window.captions << button->text();
+    groups.push_back(window);
+
+    for (const Group& group : groups) {
+        QMap<QChar, QString> taken;
+        for (const QString& caption : group.captions) {
+            const qsizetype at = caption.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            if (at < 0) {
+                ADD_FAILURE() << group.name.toStdString() << ": " << caption.toStdString();
+                continue;
+            }
+            const QChar letter = caption.at(at + 1).toUpper();
+            EXPECT_FALSE(taken.contains(letter))
+                << group.name.toStdString() << ": " << caption.toStdString() << " and "
+                << taken.value(letter).toStdString();
+            taken.insert(letter, caption);
+        }
+    }
+}
+
 TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
     EXPECT_EQ(form->NumberOfImagesWideRadioGroup->itemIndex(), 2);
     EXPECT_EQ(form->NumberOfImagesWideRadioGroup->itemText(0), QStringLiteral("3"));
@@ -127,8 +173,7 @@ TEST_F(WindowContentsTest, ControlsStartWithTheirValuesAndRanges) {
                      "JPEG Image File (*.jpg *.jpeg *.jpe)", "PNG Image File (*.png)",
                      "Bitmaps (*.bmp)", "HEIC Image File (*.heic *.heif)",
                      "AVIF Image File (*.avif)", "WebP Image File (*.webp)",
-                     "TIFF Image File (*.tif *.tiff)", "GIF Image File (*.gif)",
-                     "All files (*)"}));
+                     "TIFF Image File (*.tif *.tiff)", "GIF Image File (*.gif)", "All files (*)"}));
     EXPECT_EQ(form->OpenPictureDialog1.selectedFilter, 0);
     // The data folder is there, in the per-user data location.
     EXPECT_TRUE(QDir(form->state.DataFolder).exists());

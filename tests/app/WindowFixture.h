@@ -5,10 +5,16 @@
 #include "support/FakePrinterSystem.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+
+// A caption as it shows: the "&" of a mnemonic only underlines the letter after it.
+inline QString shownCaption(QString caption) {
+    return caption.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+}
 
 // The whole window off screen, with scripted dialogs and a 600 dpi printer whose printable
 // area is 8 x 10.5 inches.

@@ -94,8 +94,11 @@ void typeNameInNextFileDialog(const QString& folderPath, const QString& name,
 QStringList clippedCaptions(QWidget* window) {
     QStringList clipped;
     auto check = [&](QWidget* widget, const QString& text, int room) {
-        if (widget->isVisible() && !text.isEmpty() &&
-            widget->fontMetrics().horizontalAdvance(text) > room)
+        // A button's "&" only underlines the letter after it.
+        const int drawn = qobject_cast<QPushButton*>(widget)
+                              ? widget->fontMetrics().size(Qt::TextShowMnemonic, text).width()
+                              : widget->fontMetrics().horizontalAdvance(text);
+        if (widget->isVisible() && !text.isEmpty() && drawn > room)
             clipped << widget->objectName() + QStringLiteral(": ") + text;
     };
     for (auto* button : window->findChildren<QPushButton*>())
