@@ -352,6 +352,11 @@ class TForm1 : public QMainWindow {
     void keepSizeInUse();
     void takeTypedSize(QLineEdit* edit, UpDown* arrows, const QString& what);
     void computeTiletteSize();
+    void resizeTilettes();
+    void takeSizeChoice();
+    void showPageType();
+    void recolour();
+    void previewSheet();
     std::optional<QString> askForPdfFile();
     QString chosenPictureOf(int slot) const;
     void exportPicture(ExportKind kind, const std::function<const Bitmap*()>& make);

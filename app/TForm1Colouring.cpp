@@ -50,8 +50,9 @@ void TForm1::ColorImageItemClick() {
         return;
     }
     // Decoded once for the visit: every scheme starts again from this picture.
+    decodePictures({{chosen, colouringPictureSize, colouringPictureSize}});
     state.ColouringSource =
-        readPictureReduced(chosen, colouringPictureSize, colouringPictureSize).bitmap;
+        state.Pictures.take(chosen, colouringPictureSize, colouringPictureSize).bitmap;
     LockControls();
     PageControl2->setVisible(false);
     PageControl1->setTabVisible(ColorImageTabSheet, true);
@@ -59,10 +60,15 @@ void TForm1::ColorImageItemClick() {
     StandardTabSheet->setEnabled(false);
     setMenusEnabled(false);
     DrawTilette(state.PopupSlot);
-    TypeRadioGroupClick();
+    recolour();
 }
 
 void TForm1::TypeRadioGroupClick() {
+    recolour();
+}
+
+// The chosen picture in the scheme chosen, shown beside the tilette.
+void TForm1::recolour() {
     if (state.ColouringSource.isEmpty())
         return; // the page is not open
     PageControl1->setTabVisible(ColorImageTabSheet, true);

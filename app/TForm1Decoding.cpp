@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
@@ -21,7 +22,7 @@ constexpr std::chrono::milliseconds quickDecoding{15};
 // Decoding that goes on longer shows its progress; a bar that flashed up and went for a single
 // tilette would only distract.
 constexpr qint64 progressDelay = 250;
-constexpr int lookInterval = 20; // milliseconds between looks at the workers
+constexpr int countInterval = 30; // milliseconds between updates of the count
 } // namespace
 
 // Camera pictures take seconds to decode. Meanwhile the window paints but takes no input, so
@@ -33,8 +34,14 @@ void TForm1::decodePictures(const std::vector<PictureCache::Request>& requests) 
     if (needed.empty() || decoding_)
         return;
     std::atomic<int> done{0};
-    std::future<void> workers = std::async(
-        std::launch::async, [this, &needed, &done] { state.Pictures.prefetch(needed, &done); });
+    QEventLoop waiting;
+    std::future<void> workers = std::async(std::launch::async, [this, &needed, &done, &waiting] {
+        // Posted, the wake-up keeps until the loop runs, should the workers end before it starts.
+        const auto wake = qScopeGuard([&waiting] {
+            QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        state.Pictures.prefetch(needed, &done);
+    });
     if (workers.wait_for(quickDecoding) == std::future_status::ready)
         return workers.get();
 
@@ -53,18 +60,15 @@ void TForm1::decodePictures(const std::vector<PictureCache::Request>& requests) 
 
     QElapsedTimer waited;
     waited.start();
-    QEventLoop waiting;
-    QTimer look;
-    connect(&look, &QTimer::timeout, &waiting, [&] {
+    QTimer count;
+    connect(&count, &QTimer::timeout, &waiting, [&] {
         if (!showing && waited.elapsed() >= progressDelay) {
             DecodingProgressBar->setRange(0, static_cast<int>(needed.size()));
             showProgress(true);
         }
         DecodingProgressBar->setValue(done);
-        if (workers.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-            waiting.quit();
     });
-    look.start(lookInterval);
+    count.start(countInterval);
     waiting.exec();
 
     if (showing) {

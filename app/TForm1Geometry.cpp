@@ -16,6 +16,11 @@ void TForm1::RefreshPrinterMetrics() {
 }
 
 void TForm1::NumberOfImagesWideRadioGroupClick() {
+    resizeTilettes();
+}
+
+// The tilette size worked out again, and the tilette shown drawn in it.
+void TForm1::resizeTilettes() {
     computeTiletteSize();
     DrawTilette(state.CurrentSlot);
 }
@@ -51,23 +56,29 @@ void TForm1::keepSizeInUse() {
 }
 
 void TForm1::SizeTilettesCheckBoxClick() {
+    takeSizeChoice();
+}
+
+// The across choice, or the size fields when the size is set by hand (the height only when the
+// ratio is free), and the tilettes in the size they give.
+void TForm1::takeSizeChoice() {
     const bool sizeByHand = SizeTilettesCheckBox->isChecked();
     NumberOfImagesWideRadioGroup->setEnabled(!sizeByHand);
     WidthUpDown->setEnabled(sizeByHand);
     HeightUpDown->setEnabled(sizeByHand && !RatioCheckBox->isChecked());
     WidthEdit->setEnabled(WidthUpDown->isEnabled());
     HeightEdit->setEnabled(HeightUpDown->isEnabled());
-    NumberOfImagesWideRadioGroupClick();
+    resizeTilettes();
 }
 
 void TForm1::WidthUpDownClick() {
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
-    SizeTilettesCheckBoxClick();
+    takeSizeChoice();
 }
 
 void TForm1::HeightUpDownClick() {
     HeightEdit->setText(FormatInches(HeightUpDown->position()));
-    SizeTilettesCheckBoxClick();
+    takeSizeChoice();
 }
 
 void TForm1::WidthEditExit() {
@@ -93,7 +104,7 @@ void TForm1::takeTypedSize(QLineEdit* edit, UpDown* arrows, const QString& what)
     if (*typed == arrows->position())
         return;
     arrows->setPosition(*typed);
-    SizeTilettesCheckBoxClick();
+    takeSizeChoice();
 }
 
 void TForm1::RatioCheckBoxClick() {
@@ -106,7 +117,7 @@ void TForm1::RatioCheckBoxClick() {
         if (isNumber)
             HeightUpDown->setPosition(height);
     }
-    SizeTilettesCheckBoxClick();
+    takeSizeChoice();
 }
 
 // Every used slot's tilette is drawn again for the sheet; the window shows the last one, once.

@@ -10,6 +10,10 @@
 #include <QGroupBox>
 
 void TForm1::TypeOfPageRadioGroupClick() {
+    showPageType();
+}
+
+void TForm1::showPageType() {
     Panel1->setVisible(true);
     PageControl2->setTabVisible(TextTabSheet, true);
     PageControl2->setTabVisible(AdvancedTabSheet, true);

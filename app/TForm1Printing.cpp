@@ -90,7 +90,7 @@ void TForm1::PrinterSetupButtonClick() {
     // Another page takes another tilette size for the same number across, as a click on that
     // number would work it out; a size set by hand stays.
     if (state.Metrics != before)
-        NumberOfImagesWideRadioGroupClick();
+        resizeTilettes();
     else
         DrawTilette(state.CurrentSlot);
 }

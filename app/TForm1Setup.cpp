@@ -85,7 +85,9 @@ void TForm1::showRecentSetups() {
     RecentMenu->clear();
     const QStringList recent = recentSetups();
     for (const QString& path : recent) {
-        QAction* item = RecentMenu->addAction(QDir::toNativeSeparators(path));
+        // An & in a path is a letter of the name, not a mnemonic.
+        QAction* item = RecentMenu->addAction(
+            QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
         item->setEnabled(QFileInfo(path).isFile());
         connect(item, &QAction::triggered, this, [this, path] {
             if (FileMenu->isEnabled())
@@ -152,7 +154,7 @@ void TForm1::applySetup(const SetupRecord& given, const QString& setupFolder, QS
             entry.ColorScheme = saved.colorScheme;
         }
     }
-    SizeTilettesCheckBoxClick();
+    takeSizeChoice();
 }
 
 void TForm1::applySetupPrinter(const SetupRecord& record, QStringList& notes) {

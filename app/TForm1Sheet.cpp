@@ -61,6 +61,11 @@ bool TForm1::PrintPreview() {
 }
 
 void TForm1::PreviewButtonClick() {
+    previewSheet();
+}
+
+// The sheet composed and shown on the Preview page, and in the viewer when it is open.
+void TForm1::previewSheet() {
     const BusyCursor busy;
     if (!PrintPreview())
         return;
@@ -75,7 +80,7 @@ void TForm1::ViewSheetItemClick() {
         return PageControl1->tabVisible(PreviewTabSheet) && !state.SheetBitmap.isEmpty();
     };
     if (!composed()) {
-        PreviewButtonClick();
+        previewSheet();
         if (!composed())
             return;
     }

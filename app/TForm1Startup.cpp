@@ -185,7 +185,7 @@ void TForm1::UnlockControls() {
 
 void TForm1::ContinueButtonClick() {
     leaveAboutPage();
-    AImageClick();
+    ImageClick(1);
 }
 
 // From the About page to the working pages: by Continue, by opening a setup, or by a file named
@@ -194,7 +194,7 @@ void TForm1::leaveAboutPage() {
     PageControl2->setTabVisible(PrintControlTabSheet, true);
     setMenusEnabled(true);
     setSheetItemsEnabled(true);
-    TypeOfPageRadioGroupClick();
+    showPageType();
 }
 
 void TForm1::ExitButtonClick() {
@@ -202,7 +202,7 @@ void TForm1::ExitButtonClick() {
 }
 
 void TForm1::ExitItemClick() {
-    ExitButtonClick();
+    close();
 }
 
 void TForm1::ExitAboutButtonClick() {
