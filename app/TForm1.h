@@ -165,7 +165,6 @@ class TForm1 : public QMainWindow {
     void OpenItemClick();
     void openSetupFile(const QString& path);
     void dropFiles(const QStringList& files, int slot);
-    int lowestEmptySlot() const; // 0 when every user slot has a picture
     void showRecentSetups();
     void openFileNamedAtStart(const QString& path);
 
@@ -370,7 +369,8 @@ class TForm1 : public QMainWindow {
     void hideSheetPreview();
     void clearSampleArea();
     void showSlotPlaceholder(int slot);
-    int lowestSlotInUse() const; // 0 when no user slot has a picture
+    // The lowest user slot with a picture, or without one; 0 when there is none.
+    int lowestSlot(bool withPicture) const;
     void setLockableControlsEnabled(bool enabled);
     void setMenusEnabled(bool enabled);
     void setSheetItemsEnabled(bool enabled);

@@ -6,11 +6,8 @@
 #include "app/controls/PageControl.h"
 #include "platform/UserError.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMimeData>
 
 namespace {
 bool isSetupName(const QString& path) {
@@ -35,16 +32,12 @@ void TForm1::acceptDroppedFiles() {
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    acceptFileDrag(event);
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
-    const QStringList files = droppedFiles(event->mimeData());
-    if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
-    dropFiles(files, 0);
+    if (const QStringList files = takeDroppedFiles(event); !files.isEmpty())
+        dropFiles(files, 0);
 }
 
 // A setup opens as through Open. Pictures go as chosen in the picture dialog: the first into the
@@ -68,7 +61,7 @@ void TForm1::dropFiles(const QStringList& files, int slot) {
             int target = slot;
             for (const QString& file : files) {
                 if (!target)
-                    target = lowestEmptySlot();
+                    target = lowestSlot(false);
                 if (!target) {
                     dialogs_.message(QStringLiteral("Every tilette has a picture; \"%1\" and the "
                                                     "files after it were left out.")
@@ -86,11 +79,4 @@ void TForm1::dropFiles(const QStringList& files, int slot) {
             }
         },
         QStringLiteral("Choose Picture"));
-}
-
-int TForm1::lowestEmptySlot() const {
-    for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot)
-        if (state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty())
-            return slot;
-    return 0;
 }

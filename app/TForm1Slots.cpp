@@ -118,7 +118,7 @@ void TForm1::DeleteImage(int slotNumber) {
     // The deleted picture must not stay on show as if it were still used.
     if (slotNumber == state.CurrentSlot) {
         clearSampleArea();
-        if (const int shown = lowestSlotInUse())
+        if (const int shown = lowestSlot(true))
             DrawTilette(shown);
     }
 }
@@ -134,9 +134,9 @@ void TForm1::showSlotPlaceholder(int slotNumber) {
     }
 }
 
-int TForm1::lowestSlotInUse() const {
+int TForm1::lowestSlot(bool withPicture) const {
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot)
-        if (!state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty())
+        if (state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty() != withPicture)
             return slot;
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "app/controls/DroppedFiles.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
@@ -10,5 +12,17 @@ QStringList droppedFiles(const QMimeData* data) {
     for (const QUrl& url : data->urls())
         if (url.isLocalFile())
             files << url.toLocalFile();
+    return files;
+}
+
+void acceptFileDrag(QDragEnterEvent* event) {
+    if (!droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+QStringList takeDroppedFiles(QDropEvent* event) {
+    const QStringList files = droppedFiles(event->mimeData());
+    if (!files.isEmpty())
+        event->acceptProposedAction();
     return files;
 }

@@ -3,8 +3,6 @@
 #include "app/controls/DroppedFiles.h"
 
 #include <QContextMenuEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,14 +49,10 @@ void ImageBox::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ImageBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
+    acceptFileDrag(event);
 }
 
 void ImageBox::dropEvent(QDropEvent* event) {
-    const QStringList files = droppedFiles(event->mimeData());
-    if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
-    emit filesDropped(files);
+    if (const QStringList files = takeDroppedFiles(event); !files.isEmpty())
+        emit filesDropped(files);
 }
