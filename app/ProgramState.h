@@ -13,11 +13,9 @@
 
 // Everything the program computes and keeps besides what the controls hold.
 struct ProgramState {
-    SlotTable ImageSlots;
     std::array<Bitmap, SlotCount> SlotPictures;
     std::array<QString, SlotCount> SlotHints;
 
-    SheetGrid Grid; // the tilette size, the counts and the perforation margins in use
     Rect TiletteRect;
     Rect PreviewRect;
     Bitmap CurrentTilette;
@@ -27,8 +25,6 @@ struct ProgramState {
     bool ColorPickActive = false;
     int PopupSlot = 0;
     int CurrentSlot = 0;
-    PrinterMetrics Metrics;
-    PictureCache Pictures; // the slots' pictures, decoded once for their tilettes
     // Slots whose picture could not be read when drawn, and the user has been told so.
     std::array<bool, SlotCount> UnreadableReported{};
     QString DataFolder;

@@ -68,7 +68,7 @@ void TForm1::connectHandlers() {
     };
     auto onEdit = [this](QLineEdit* edit, void (TForm1::*handler)(), QString step) {
         connect(edit, &QLineEdit::textChanged, this, [=, this] { run(handler, step, true); });
-        connect(edit, &QLineEdit::editingFinished, this, [this] { history.endBurst(); });
+        connect(edit, &QLineEdit::editingFinished, this, [this] { session_.endBurst(); });
     };
     // A shortcut reaches its item even while its menu is shut for an operation under way.
     auto onItem = [this](QAction* action, std::function<void()> handler, QString step = {}) {

@@ -6,6 +6,7 @@
 #include "sheet/ImageExport.h"
 #include "sheet/SheetDefinition.h"
 #include "sheet/SheetHistory.h"
+#include "sheet/SheetSession.h"
 #include "sheet/SlotTilette.h"
 
 #include <QMainWindow>
@@ -68,6 +69,10 @@ class TForm1 : public QMainWindow {
     }
 
     ProgramState state;
+    // The sheet the window shows and changes.
+    const SheetSession& session() const { return session_; }
+    // Lets go of the pictures decoded so far, as at the start: for benches of a cold start.
+    void forgetDecodedPictures() { session_.pictures().clear(); }
 
     // Start-up, window states and shutdown.
     void FormCreate();
@@ -92,7 +97,8 @@ class TForm1 : public QMainWindow {
     bool closed() const { return closed_; }
 
     // Image slots.
-    // givenFile, when there is one, is taken as the file dialog's answer.
+    // givenFile, when there is one, is taken as the file dialog's answer, or when reloading as
+    // the slot's file.
     Bitmap LoadSlotImage(int slot, const QString& givenFile = {});
     void c01ImageClick();
     void c02ImageClick();
@@ -151,6 +157,9 @@ class TForm1 : public QMainWindow {
     void DrawTilette(int slot);
     // The sheet's settings as the controls and dialogs hold them now.
     SheetDefinition sheetDefinition() const;
+    // The session takes those settings: every operation that lays out, draws or records the
+    // sheet starts with it.
+    const SheetDefinition& takeDefinition();
 
     // Page types and the whole sheet.
     void TypeOfPageRadioGroupClick();
@@ -185,13 +194,11 @@ class TForm1 : public QMainWindow {
     void PrinterSetupButtonClick();
 
     // Undo and Redo.
-    SheetState sheetState() const;
     void UndoItemClick();
     void RedoItemClick();
     void restoreSheet(const SheetState& sheet);
     void recordStep(const QString& step, bool continuesBurst);
     void showHistory();
-    SheetHistory history;
 
     // Main menu.
     QMenu* FileMenu = nullptr;
@@ -364,8 +371,8 @@ class TForm1 : public QMainWindow {
     void applySetupPictures(const SetupRecord& record, const QString& setupFolder,
                             QStringList& notes);
     void applySetupPrinter(const SetupRecord& record, QStringList& notes);
-    std::optional<SlotTilette> renderSlot(const SheetDefinition& definition, int slot);
-    void showDrawnTilette(const SheetDefinition& definition, int slot, const SlotTilette& drawn);
+    std::optional<SlotTilette> renderSlot(int slot);
+    void showDrawnTilette(int slot, const SlotTilette& drawn);
     void hideSheetPreview();
     void clearSampleArea();
     void showSlotPlaceholder(int slot);
@@ -384,6 +391,7 @@ class TForm1 : public QMainWindow {
 
     Dialogs& dialogs_;
     PrinterSystem& printers_;
+    SheetSession session_;
     std::array<SlotPopupMenu, 10> popupMenus_{};
     QString currentHint_;
     bool activated_ = false;

@@ -39,7 +39,7 @@ QString newColouredCopy(const QString& folder, int slot) {
 // The picture the user chose for the slot: colouring always starts from it, so schemes never
 // pile up. A slot filled from a setup file without save names has only its file name.
 QString TForm1::chosenPictureOf(int slot) const {
-    const ImageSlot& entry = state.ImageSlots.at(static_cast<size_t>(slot));
+    const ImageSlot& entry = session_.slotTable().at(static_cast<size_t>(slot));
     return entry.SaveName.isEmpty() ? entry.FileName : entry.SaveName;
 }
 
@@ -52,7 +52,7 @@ void TForm1::ColorImageItemClick() {
     // Decoded once for the visit: every scheme starts again from this picture.
     decodePictures({{chosen, colouringPictureSize, colouringPictureSize}});
     state.ColouringSource =
-        state.Pictures.take(chosen, colouringPictureSize, colouringPictureSize).bitmap;
+        session_.pictures().take(chosen, colouringPictureSize, colouringPictureSize).bitmap;
     LockControls();
     PageControl2->setVisible(false);
     PageControl1->setTabVisible(ColorImageTabSheet, true);
@@ -96,7 +96,6 @@ void TForm1::recolour() {
 
 void TForm1::UseColoredImageButtonClick() {
     const int slotNumber = state.CurrentSlot;
-    ImageSlot& slot = state.ImageSlots.at(static_cast<size_t>(slotNumber));
     const QString copy = newColouredCopy(state.DataFolder, slotNumber);
     // Written first: when it fails, the slot and its thumbnails stay as they were.
     try {
@@ -114,18 +113,14 @@ void TForm1::UseColoredImageButtonClick() {
     }
     state.SlotPictures.at(static_cast<size_t>(slotNumber)) = square;
     showSlotThumbnail(slotNumber, square);
-    slot.FileName = copy;
-    slot.ColorScheme = TypeRadioGroup->itemIndex();
+    session_.acceptColouring(slotNumber, copy, TypeRadioGroup->itemIndex());
     leaveColouring();
     DrawTilette(slotNumber);
 }
 
 void TForm1::CancelColoringButtonClick() {
     leaveColouring();
-    ImageSlot& slot = state.ImageSlots.at(static_cast<size_t>(state.CurrentSlot));
-    slot.ColorScheme = noColourScheme;
-    if (!slot.SaveName.isEmpty())
-        slot.FileName = slot.SaveName;
+    session_.cancelColouring(state.CurrentSlot);
     DrawTilette(state.CurrentSlot);
 }
 

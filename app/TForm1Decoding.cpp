@@ -30,7 +30,7 @@ constexpr int countInterval = 30; // milliseconds between updates of the count
 // menus and counts the pictures done in the status bar. A close asked for meanwhile is done
 // once the work it interrupted has ended.
 void TForm1::decodePictures(const std::vector<PictureCache::Request>& requests) {
-    const std::vector<PictureCache::Request> needed = state.Pictures.notHeld(requests);
+    const std::vector<PictureCache::Request> needed = session_.pictures().notHeld(requests);
     if (needed.empty() || decoding_)
         return;
     std::atomic<int> done{0};
@@ -40,7 +40,7 @@ void TForm1::decodePictures(const std::vector<PictureCache::Request>& requests) 
         const auto wake = qScopeGuard([&waiting] {
             QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
         });
-        state.Pictures.prefetch(needed, &done);
+        session_.pictures().prefetch(needed, &done);
     });
     if (workers.wait_for(quickDecoding) == std::future_status::ready)
         return workers.get();

@@ -28,3 +28,8 @@ SheetDefinition TForm1::sheetDefinition() const {
     definition.keepRatio = RatioCheckBox->isChecked();
     return definition;
 }
+
+const SheetDefinition& TForm1::takeDefinition() {
+    session_.setDefinition(sheetDefinition());
+    return session_.definition();
+}

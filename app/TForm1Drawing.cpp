@@ -38,16 +38,15 @@ void showInSampleArea(ImageBox* area, const Bitmap& tilette, const Rect& where) 
 // is drawn; its thumbnails then show that its picture is missing, and everything else stays as
 // it was, so the window goes on working with the other slots. A file gone from a slot that is
 // not the one shown is passed over quietly, as a redraw of all slots meets it.
-std::optional<SlotTilette> TForm1::renderSlot(const SheetDefinition& definition, int slotNumber) {
+std::optional<SlotTilette> TForm1::renderSlot(int slotNumber) {
     const auto index = static_cast<size_t>(slotNumber);
-    const ImageSlot& slot = state.ImageSlots[index];
+    const ImageSlot& slot = session_.slotTable()[index];
     if (slotNumber != 0 && slotNumber != state.CurrentSlot && !QFileInfo(slot.FileName).isFile())
         return std::nullopt;
     if (slotNumber != 0)
-        decodePictures({tilettePictureRequest(slot, state.Grid)});
+        decodePictures({tilettePictureRequest(slot, session_.grid())});
     try {
-        SlotTilette drawn =
-            renderSlotTilette(definition, state.Grid, slotNumber, slot, &state.Pictures);
+        SlotTilette drawn = session_.drawTilette(slotNumber).result;
         state.UnreadableReported[index] = false;
         return drawn;
     } catch (const UserError& error) {
@@ -79,26 +78,25 @@ void TForm1::clearSampleArea() {
 }
 
 // Everything a drawn tilette changes in the window, done once however many slots were drawn.
-void TForm1::showDrawnTilette(const SheetDefinition& definition, int slotNumber,
-                              const SlotTilette& drawn) {
-    ImageSlot& slot = state.ImageSlots[static_cast<size_t>(slotNumber)];
+void TForm1::showDrawnTilette(int slotNumber, const SlotTilette& drawn) {
+    const SheetDefinition& definition = session_.definition();
     // Painted with the rest of the window when the handler ends, not on its own now.
-    Label3->setText(slotNumber == 0 ? QString() : slot.FileName);
+    Label3->setText(slotNumber == 0
+                        ? QString()
+                        : session_.slotTable()[static_cast<size_t>(slotNumber)].FileName);
     state.CurrentSlot = slotNumber == 0 ? 1 : slotNumber;
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
     hideSheetPreview();
 
-    const SheetGrid& grid = state.Grid;
-    if (const std::optional<TiletteCounts> counts =
-            countFittingTilettes(state.Metrics, state.Grid)) {
+    if (const std::optional<TiletteCounts> counts = session_.countTilettes().result) {
         TiletteSizeLabel->setText(counts->sizeText);
         DownLabel->setText(counts->countText);
     }
-    state.PreviewRect = previewRectFor(slotNumber <= 1, drawn.pictureWidth, drawn.pictureHeight,
-                                       state.PreviewRect, definition.sizeOverride,
-                                       definition.keepRatio, grid.tiletteWidth, grid.tiletteHeight);
+    state.PreviewRect =
+        previewRectFor(slotNumber <= 1, drawn.pictureWidth, drawn.pictureHeight, state.PreviewRect,
+                       definition.sizeOverride, definition.keepRatio, session_.grid().tiletteWidth,
+                       session_.grid().tiletteHeight);
 
-    slot.TiletteImage = drawn.tilette;
     if (slotNumber == 0)
         showInSampleArea(AboutSampleImage, drawn.tilette, state.PreviewRect);
     state.CurrentTilette =
@@ -109,9 +107,9 @@ void TForm1::showDrawnTilette(const SheetDefinition& definition, int slotNumber,
 void TForm1::DrawTilette(int slotNumber) {
     if (slotNumber < 0 || slotNumber > LastUserSlot)
         return;
-    if (slotNumber != 0 && state.ImageSlots[static_cast<size_t>(slotNumber)].FileName.isEmpty())
+    if (slotNumber != 0 && session_.slotTable()[static_cast<size_t>(slotNumber)].FileName.isEmpty())
         return;
-    const SheetDefinition definition = sheetDefinition();
-    if (const std::optional<SlotTilette> drawn = renderSlot(definition, slotNumber))
-        showDrawnTilette(definition, slotNumber, *drawn);
+    takeDefinition();
+    if (const std::optional<SlotTilette> drawn = renderSlot(slotNumber))
+        showDrawnTilette(slotNumber, *drawn);
 }

@@ -12,7 +12,7 @@
 #include <QScopeGuard>
 
 void TForm1::RefreshPrinterMetrics() {
-    state.Metrics = ::RefreshPrinterMetrics(printers_);
+    session_.setPrinterMetrics(::RefreshPrinterMetrics(printers_));
 }
 
 void TForm1::NumberOfImagesWideRadioGroupClick() {
@@ -28,15 +28,13 @@ void TForm1::resizeTilettes() {
 // The tilette size and counts from the across choice or the size fields, and slot 1's ratio;
 // the callers draw.
 void TForm1::computeTiletteSize() {
-    const SheetDefinition definition = sheetDefinition();
-    if (const std::optional<TiletteGeometry> geometry =
-            sheetTiletteGeometry(state.Metrics, definition, state.ImageSlots[1])) {
+    takeDefinition();
+    if (const std::optional<TiletteGeometry> geometry = session_.resizeTilettes().result) {
         WidthUpDown->setPosition(geometry->widthPosition);
         HeightUpDown->setPosition(geometry->heightPosition);
-        state.Grid = gridOf(*geometry, definition.border);
         WidthEdit->setText(geometry->widthText);
         HeightEdit->setText(geometry->heightText);
-        state.TiletteRect = {0, 0, state.Grid.tiletteWidth, state.Grid.tiletteHeight};
+        state.TiletteRect = {0, 0, session_.grid().tiletteWidth, session_.grid().tiletteHeight};
         showStatus(QString());
     } else {
         keepSizeInUse();
@@ -46,13 +44,13 @@ void TForm1::computeTiletteSize() {
 // Without a usable printer measurement the size stays as it is; the size controls go back to it
 // so that they never show a size that is not drawn.
 void TForm1::keepSizeInUse() {
-    WidthUpDown->setPosition(state.Grid.tiletteWidth / 2);
-    HeightUpDown->setPosition(state.Grid.tiletteHeight / 2);
+    const SheetGrid& grid = session_.grid();
+    WidthUpDown->setPosition(grid.tiletteWidth / 2);
+    HeightUpDown->setPosition(grid.tiletteHeight / 2);
     WidthEdit->setText(FormatInches(WidthUpDown->position()));
-    HeightEdit->setText(FormatInches(state.Grid.tiletteHeight / 2));
+    HeightEdit->setText(FormatInches(grid.tiletteHeight / 2));
     showStatus(QStringLiteral("The printer gives no page size: tilettes stay %1 x %2 inches")
-                   .arg(FormatInches(state.Grid.tiletteWidth / 2),
-                        FormatInches(state.Grid.tiletteHeight / 2)));
+                   .arg(FormatInches(grid.tiletteWidth / 2), FormatInches(grid.tiletteHeight / 2)));
 }
 
 void TForm1::SizeTilettesCheckBoxClick() {
@@ -125,28 +123,27 @@ void TForm1::RefreshTilettes() {
     state.ReloadMode = QStringLiteral("yes");
     // A failing slot must not leave the loader taking stored names instead of asking.
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });
-    const SheetDefinition definition = sheetDefinition();
+    takeDefinition();
     // The pictures are decoded side by side first; drawing then takes them as they are.
-    decodePictures(tilettePictureRequests(state.ImageSlots, state.Grid));
+    decodePictures(tilettePictureRequests(session_.slotTable(), session_.grid()));
     int lastSlot = 0;
     std::optional<SlotTilette> last;
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
-        if (state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty())
+        if (session_.slotTable()[static_cast<size_t>(slot)].FileName.isEmpty())
             continue;
-        if (std::optional<SlotTilette> drawn = renderSlot(definition, slot)) {
-            state.ImageSlots[static_cast<size_t>(slot)].TiletteImage = drawn->tilette;
+        if (std::optional<SlotTilette> drawn = renderSlot(slot)) {
             lastSlot = slot;
             last = std::move(drawn);
         }
     }
     if (last)
-        showDrawnTilette(definition, lastSlot, *last);
+        showDrawnTilette(lastSlot, *last);
 }
 
 void TForm1::PreviewTiletteButtonClick() {
     PageControl1->setActivePage(StandardTabSheet);
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
-        if (state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty())
+        if (session_.slotTable()[static_cast<size_t>(slot)].FileName.isEmpty())
             continue;
         DrawTilette(slot);
         dialogs_.message(QStringLiteral("Display Next Tilette"));

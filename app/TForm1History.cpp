@@ -7,18 +7,16 @@
 #include <QAction>
 #include <QScopeGuard>
 
-SheetState TForm1::sheetState() const {
-    return sheetStateOf(sheetDefinition(), state.ImageSlots);
-}
-
 void TForm1::recordStep(const QString& step, bool continuesBurst) {
     if (restoringSheet_)
         return;
-    history.record(step.isEmpty() ? QStringLiteral("Change") : step, sheetState(), continuesBurst);
+    takeDefinition();
+    session_.recordStep(step.isEmpty() ? QStringLiteral("Change") : step, continuesBurst);
     showHistory();
 }
 
 void TForm1::showHistory() {
+    const SheetHistory& history = session_.history();
     UndoItem->setText(history.canUndo() ? QStringLiteral("&Undo ") + history.undoName()
                                         : QStringLiteral("&Undo"));
     UndoItem->setEnabled(history.canUndo());
@@ -29,25 +27,26 @@ void TForm1::showHistory() {
 }
 
 void TForm1::UndoItemClick() {
-    if (history.canUndo())
-        restoreSheet(history.undo());
+    if (session_.history().canUndo())
+        restoreSheet(session_.stepBack());
 }
 
 void TForm1::RedoItemClick() {
-    if (history.canRedo())
-        restoreSheet(history.redo());
+    if (session_.history().canRedo())
+        restoreSheet(session_.stepForward());
 }
 
 // The sheet goes back through the controls, as opening a setup puts it there, so that what they
 // show and what is drawn agree. The printer stays as it is, and pictures still in their slots
 // are not read again. Putting it back is no step of its own.
-void TForm1::restoreSheet(const SheetState& sheet) {
+void TForm1::restoreSheet(const SheetState& given) {
+    const SheetState sheet = given; // the history's own copy changes as the sheet goes back
     restoringSheet_ = true;
     const auto restored = qScopeGuard([this] {
         restoringSheet_ = false;
         showHistory();
     });
-    SlotTable table = state.ImageSlots;
+    SlotTable table = session_.slotTable();
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
         const SlotState& picture = sheet.pictures[static_cast<std::size_t>(slot)];
         ImageSlot& entry = table[static_cast<std::size_t>(slot)];

@@ -8,7 +8,6 @@
 #include "platform/PrinterSystem.h"
 #include "platform/UserError.h"
 #include "platform/ui/BusyCursor.h"
-#include "sheet/PrintSheetPage.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,7 +48,7 @@ std::optional<QString> TForm1::askForPdfFile() {
 }
 
 void TForm1::PrintSheet() {
-    const PrinterMetrics& metrics = state.Metrics;
+    const PrinterMetrics& metrics = session_.printerMetrics();
     if (metrics.PixelsPerInchX <= 0 || metrics.PixelsPerInchY <= 0 || metrics.PageHeight <= 0)
         throw UserError(QStringLiteral("The printer gives no resolution or page size, so nothing "
                                        "was printed. Choose another printer with Printer Setup."));
@@ -67,8 +66,7 @@ void TForm1::PrintSheet() {
     writeBitmapFile(QDir(state.DataFolder).filePath(QStringLiteral("~~page.bmp")),
                     state.SheetBitmap);
     printers_.setCopies(CopiesUpDown->position());
-    printSheetPage(printers_, texts::windowTitle, state.SheetBitmap, metrics, sheetDefinition(),
-                   state.Grid);
+    session_.print(printers_, texts::windowTitle, state.SheetBitmap);
     state.SheetBitmap = Bitmap(state.SheetBitmap.width(), state.SheetBitmap.height());
     if (pdfFile)
         dialogs_.message(QStringLiteral("The sheet was printed to \"%1\".")
@@ -84,12 +82,12 @@ void TForm1::PrintSheet() {
 
 void TForm1::PrinterSetupButtonClick() {
     dialogs_.printerSetup(printers_);
-    const PrinterMetrics before = state.Metrics;
+    const PrinterMetrics before = session_.printerMetrics();
     RefreshPrinterMetrics();
     PageControl1->setActivePage(StandardTabSheet);
     // Another page takes another tilette size for the same number across, as a click on that
     // number would work it out; a size set by hand stays.
-    if (state.Metrics != before)
+    if (session_.printerMetrics() != before)
         resizeTilettes();
     else
         DrawTilette(state.CurrentSlot);

@@ -89,9 +89,7 @@ void TForm1::BlankCheckBoxClick() {
 
 void TForm1::BorderRadioGroupClick() {
     RefreshPrinterMetrics();
-    const PerforationMargins margins =
-        perforationMarginsOf(static_cast<BorderType>(BorderRadioGroup->itemIndex()));
-    state.Grid.perforationMarginX = margins.x;
-    state.Grid.perforationMarginY = margins.y;
+    takeDefinition();
+    session_.takeBorderMargins();
     DrawTilette(state.CurrentSlot);
 }

@@ -30,7 +30,7 @@ void TForm1::SaveAsItemClick() {
     }
     SaveDialog.fileName = *path;
     const BusyCursor busy;
-    SetupRecord record = setupRecordOf(sheetDefinition(), state.ImageSlots,
+    SetupRecord record = setupRecordOf(takeDefinition(), session_.slotTable(),
                                        printers_.selectedIndex(), printers_.orientation());
     // The size and copies lines carry what their fields show.
     record.copiesText = CopiesEdit->text();
@@ -41,7 +41,7 @@ void TForm1::SaveAsItemClick() {
         state.SetupFile = *path;
         rememberSetup(*path);
         showRecentSetups();
-        history.markSaved();
+        session_.markSaved();
         showHistory();
     } catch (const UserError& error) {
         dialogs_.message(QStringLiteral("File not Saved\n") + error.message());
@@ -70,8 +70,9 @@ void TForm1::openSetupFile(const QString& path) {
     applySetup(record, QFileInfo(path).absolutePath(), notes);
     state.SetupFile = path;
     // The sheet as opened is a step of its own, and what counts as saved.
-    history.record(QStringLiteral("Open Setup"), sheetState());
-    history.markSaved();
+    takeDefinition();
+    session_.recordStep(QStringLiteral("Open Setup"));
+    session_.markSaved();
     showHistory();
     rememberSetup(path);
     showRecentSetups();
@@ -149,9 +150,7 @@ void TForm1::applySetup(const SetupRecord& given, const QString& setupFolder, QS
     if (record.extension) {
         for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
             const SlotSave& saved = (*record.extension)[static_cast<size_t>(slot - 1)];
-            ImageSlot& entry = state.ImageSlots[static_cast<size_t>(slot)];
-            entry.SaveName = saved.saveName;
-            entry.ColorScheme = saved.colorScheme;
+            session_.setSlotNames(slot, saved.saveName, saved.colorScheme);
         }
     }
     takeSizeChoice();
@@ -186,17 +185,17 @@ void TForm1::applySetupPictures(const SetupRecord& record, const QString& setupF
     const auto reloadOff = qScopeGuard([this] { state.ReloadMode = QStringLiteral("no"); });
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
         const QString named = record.pictures[static_cast<size_t>(slot - 1)];
-        QString& fileName = state.ImageSlots[static_cast<size_t>(slot)].FileName;
+        const QString& path = found[static_cast<size_t>(slot - 1)];
+        const QString& fileName = session_.slotTable()[static_cast<size_t>(slot)].FileName;
         if (named.isEmpty()) {
             if (!fileName.isEmpty())
                 DeleteImage(slot);
             continue;
         }
-        if (restoringSheet_ && fileName == found[static_cast<size_t>(slot - 1)])
+        if (restoringSheet_ && fileName == path)
             continue;
-        fileName = found[static_cast<size_t>(slot - 1)];
         try {
-            ImageClick(slot);
+            ImageClick(slot, path);
         } catch (const UserError& error) {
             DeleteImage(slot);
             notes << QStringLiteral("Tilette %1 is empty: %2")

@@ -27,24 +27,23 @@ bool TForm1::PrintPreview() {
 
     // The printer may have changed since the grid was worked out; the sheet takes its page now.
     RefreshPrinterMetrics();
-    const int sheetWidth = printableWidthUnits(state.Metrics);
-    const int sheetHeight = printableHeightUnits(state.Metrics);
+    const int sheetWidth = printableWidthUnits(session_.printerMetrics());
+    const int sheetHeight = printableHeightUnits(session_.printerMetrics());
     if (sheetWidth <= 0 || sheetHeight <= 0) {
         state.SheetBitmap = Bitmap();
         dialogs_.message(QStringLiteral("The printer gives no page size, so there is no sheet to "
                                         "lay out. Choose a printer with Printer Setup."));
         return false;
     }
-    const SheetDefinition definition = sheetDefinition();
+    takeDefinition();
     SheetComposition composition =
-        composeSheet(definition, state.ImageSlots, layoutOf(state.Grid, definition.pageType),
-                     sheetWidth, sheetHeight, state.Printing);
+        state.Printing ? session_.composeForPrinting() : session_.composeForPreview();
     state.SheetBitmap = std::move(composition.sheet);
     if (!composition.composed) {
         QString message = composition.message;
         // Without slot 1 "One image" has nothing to lay out and no words of its own for it; a
         // user left with a silent button would not know what to do.
-        if (message.isEmpty() && state.ImageSlots[1].FileName.isEmpty())
+        if (message.isEmpty() && session_.slotTable()[1].FileName.isEmpty())
             message = QStringLiteral("Choose a picture for Tilette 1 first.");
         if (!message.isEmpty())
             dialogs_.message(message);

@@ -10,9 +10,11 @@
 #include <utility>
 
 Bitmap TForm1::LoadSlotImage(int slotNumber, const QString& givenFile) {
-    ImageSlot& slot = state.ImageSlots.at(static_cast<size_t>(slotNumber));
     Bitmap& slotPicture = state.SlotPictures.at(static_cast<size_t>(slotNumber));
-    QString fileName = slot.FileName;
+    // Reloading takes the file given, or else the slot's own.
+    QString fileName = givenFile.isEmpty()
+                           ? session_.slotTable().at(static_cast<size_t>(slotNumber)).FileName
+                           : givenFile;
     const bool chosenByUser = state.ReloadMode != QLatin1String("yes");
     if (chosenByUser) {
         // A picture named on the command line stands for the dialog's answer.
@@ -39,18 +41,12 @@ Bitmap TForm1::LoadSlotImage(int slotNumber, const QString& givenFile) {
     // The slot takes the new file only once it has been read: a broken file leaves the slot,
     // its thumbnail and the sheet as they were.
     decodePictures({{fileName, slotSquareSize, slotSquareSize}});
-    SlotPicture loaded = loadSlotPicture(fileName, &state.Pictures);
-    if (chosenByUser) {
-        slot.FileName = fileName;
-        slot.SaveName = fileName;
-    }
-    slot.Width = loaded.width;
-    slot.Height = loaded.height;
-    slot.Ratio = loaded.ratio;
+    Bitmap square = chosenByUser ? session_.loadPicture(slotNumber, fileName).result
+                                 : session_.reloadPicture(slotNumber, fileName).result;
     // Slot 1's picture sets the tilette size, in which its tilette is then drawn, once.
     if (slotNumber == 1)
         computeTiletteSize();
-    slotPicture = std::move(loaded.square);
+    slotPicture = std::move(square);
     DrawTilette(slotNumber);
     return slotPicture;
 }
@@ -103,12 +99,7 @@ void TForm1::ShowTiletteItemClick() {
 }
 
 void TForm1::DeleteImage(int slotNumber) {
-    state.ImageSlots.at(static_cast<size_t>(slotNumber)) = [&] {
-        ImageSlot empty;
-        // The last tilette drawn stays; it no longer counts because the slot is empty.
-        empty.TiletteImage = state.ImageSlots.at(static_cast<size_t>(slotNumber)).TiletteImage;
-        return empty;
-    }();
+    session_.deletePicture(slotNumber);
     state.UnreadableReported.at(static_cast<size_t>(slotNumber)) = false;
     showSlotPlaceholder(slotNumber);
     if (slotNumber == 1) {
@@ -136,7 +127,7 @@ void TForm1::showSlotPlaceholder(int slotNumber) {
 
 int TForm1::lowestSlot(bool withPicture) const {
     for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot)
-        if (state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty() != withPicture)
+        if (session_.slotTable()[static_cast<size_t>(slot)].FileName.isEmpty() != withPicture)
             return slot;
     return 0;
 }

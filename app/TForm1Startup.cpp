@@ -32,19 +32,15 @@ QString dataFolderPath() {
 
 void TForm1::FormCreate() {
     state.Printing = false;
-    state.Grid.perforationMarginX = 0;
-    state.Grid.perforationMarginY = 0;
     state.DataFolder = dataFolderPath();
     std::error_code failure;
     std::filesystem::create_directories(QFile::encodeName(state.DataFolder).toStdString(), failure);
     if (failure)
         dialogs_.error(QStringLiteral("Unable to create directory \"%1\". %2")
                            .arg(state.DataFolder, QString::fromLocal8Bit(failure.message())));
-    for (ImageSlot& slot : state.ImageSlots)
-        slot = ImageSlot{};
+    session_.setSlotTable(SlotTable{});
     state.CurrentTilette = Bitmap();
-    state.Grid.tiletteWidth = 350;
-    state.Grid.tiletteHeight = 350;
+    session_.startGrid(350, 350);
     for (QWidget* page : {PrintControlTabSheet, TextTabSheet, AdvancedTabSheet})
         PageControl2->setTabVisible(page, false);
     PageControl1->setTabVisible(PreviewTabSheet, false);
@@ -85,8 +81,7 @@ void TForm1::FormActivate() {
     applyFontToEdit(TextEdit, TextFontDialog.Font);
     ValueEdit->setText(QStringLiteral("$10"));
     TextEdit->setText(QStringLiteral("TILETTE"));
-    state.Grid.tiletteWidth = 316;
-    state.Grid.tiletteHeight = 316;
+    session_.startGrid(316, 316);
     state.TiletteRect = {0, 0, 316, 316};
     DrawTilette(0);
     {
@@ -109,7 +104,8 @@ void TForm1::FormActivate() {
     ValueEdit->setText(QString());
     TextEdit->setText(QString());
     // The sheet as the program starts is where Undo stops.
-    history = SheetHistory(sheetState());
+    takeDefinition();
+    session_.startHistory();
     showHistory();
 }
 

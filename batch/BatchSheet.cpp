@@ -69,14 +69,14 @@ BatchError pictureFailure(const SlotPictureError& error, const PlacesLookedIn& l
     return BatchError(exitInput, message);
 }
 
-SheetGrid batchGrid(const SheetSession& session) {
-    const std::optional<SheetGrid> grid = session.grid();
-    if (!grid)
+void layOutBatchSheet(SheetSession& session, const PlacesLookedIn& lookedIn) {
+    readingPictures(lookedIn, [&] { session.reloadPicture(FirstUserSlot); });
+    session.layOutTilettes();
+    if (!session.hasPage())
         throw BatchError(exitOutput,
                          QStringLiteral("the printer \"%1\" gives no page size, so there is no "
                                         "sheet to lay out.")
                              .arg(session.printerMetrics().PrinterName));
-    return *grid;
 }
 
 Bitmap shownTilette(SheetSession& session, int slot, const PlacesLookedIn& lookedIn) {

@@ -31,8 +31,11 @@ template <class Work> decltype(auto) readingPictures(const PlacesLookedIn& looke
     }
 }
 
-// The grid on the printer. Throws BatchError with exitOutput when it gives no usable page.
-SheetGrid batchGrid(const SheetSession& session);
+// Lays the sheet out on the session's printer as opening it in the window does: slot 1's
+// picture is read first for its shape, which sets the tilette height; the others are read once,
+// when their tilettes are drawn. Throws BatchError: exitInput when slot 1's picture cannot be
+// read, exitOutput when the printer gives no usable page.
+void layOutBatchSheet(SheetSession& session, const PlacesLookedIn& lookedIn);
 
 // One slot's tilette as the window shows and exports it. Throws BatchError with exitInput when
 // the slot has no picture or it cannot be read.

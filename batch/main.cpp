@@ -8,7 +8,6 @@
 #include "platform/ui/QtPrinterSystem.h"
 #include "prt/PrinterMetrics.h"
 #include "sheet/ImageExport.h"
-#include "sheet/PrintSheetPage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -87,12 +86,11 @@ void writePicture(const BatchOptions& options, ExportKind kind, const Bitmap& so
 // The PDF printer writes its file beside the one asked for and puts it in place only once it is
 // whole, so a failed run leaves no half PDF and an older one as it was.
 void printSheet(PrinterSystem& printers, const BatchOptions& options, const SheetSession& session,
-                const SheetGrid& grid, const Bitmap& composed) {
+                const Bitmap& composed) {
     if (options.output == OutputKind::Pdf)
         printers.setOutputFile(options.outputFile);
     failingWith(exitOutput, [&] {
-        printSheetPage(printers, QFileInfo(options.setupFile).fileName(), composed,
-                       session.printerMetrics(), session.definition(), grid);
+        session.print(printers, QFileInfo(options.setupFile).fileName(), composed);
     });
 }
 
@@ -126,10 +124,7 @@ ExitStatus run(const BatchOptions& options) {
         tell(note);
     choosePrinter(printers, options, session);
     session.setPrinterMetrics(RefreshPrinterMetrics(printers));
-    // Slot 1's picture is read first for its shape, which sets the tilette height; the others
-    // are read once, when their tilettes are drawn.
-    readingPictures(lookedIn, [&] { session.reloadPicture(FirstUserSlot); });
-    const SheetGrid grid = batchGrid(session);
+    layOutBatchSheet(session, lookedIn);
     progress.stageDone(QStringLiteral("measured the tilettes"));
 
     if (options.tiletteSlot) {
@@ -149,7 +144,7 @@ ExitStatus run(const BatchOptions& options) {
                      composed);
         progress.stageDone(QStringLiteral("wrote ") + options.outputFile);
     } else {
-        printSheet(printers, options, session, grid, composed);
+        printSheet(printers, options, session, composed);
         progress.stageDone(options.output == OutputKind::Printer
                                ? QStringLiteral("printed on ") + options.printer
                                : QStringLiteral("wrote ") + options.outputFile);

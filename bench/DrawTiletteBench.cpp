@@ -52,9 +52,9 @@ int main(int argc, char** argv) {
     form.show();
     dialogs.answerFile(path);
     form.run(&TForm1::c01ImageClick);
-    std::printf("slot 1: %d x %d, tilette %d x %d\n", form.state.ImageSlots[1].Width,
-                form.state.ImageSlots[1].Height, form.state.Grid.tiletteWidth,
-                form.state.Grid.tiletteHeight);
+    std::printf("slot 1: %d x %d, tilette %d x %d\n", form.session().slotTable()[1].Width,
+                form.session().slotTable()[1].Height, form.session().grid().tiletteWidth,
+                form.session().grid().tiletteHeight);
 
     report("DrawTilette(1), 6000 x 4000 JPEG", timeRuns(runs, [&] { form.DrawTilette(1); }));
     int keystroke = 0;

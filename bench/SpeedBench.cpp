@@ -106,7 +106,7 @@ int main(int argc, char** argv) {
     }
     form.TypeOfPageRadioGroup->setItemIndex(3); // block of nine
 
-    form.state.Pictures.clear();
+    form.forgetDecodedPictures();
     std::printf("compose-cold %.1f\n", millisecondsOf([&] { form.PrintPreview(); }));
     std::printf("compose-warm %.1f\n", medianOf(5, [&] { form.PrintPreview(); }));
     form.TypeRadioGroup->setItemIndex(0);
@@ -124,7 +124,7 @@ int main(int argc, char** argv) {
     const QString setup = folder.filePath(QStringLiteral("nine.agt"));
     dialogs.answerFile(setup);
     form.run(&TForm1::SaveAsItemClick);
-    form.state.Pictures.clear();
+    form.forgetDecodedPictures();
     std::printf("open-setup-stall %.1f\n",
                 longestStallOf([&] { form.run([&] { form.openSetupFile(setup); }); }));
     std::printf("decode-all %.1f\n", millisecondsOf([&] {

@@ -1,5 +1,7 @@
 #include "sheet/SheetSession.h"
 
+#include "colour/ColourSchemes.h"
+#include "sheet/PrintSheetPage.h"
 #include "sheet/SheetSizing.h"
 
 namespace {
@@ -30,34 +32,39 @@ SheetChanges SheetSession::setDefinition(const SheetDefinition& definition) {
     SheetChanges changes;
     changes.definition = definition != definition_;
     definition_ = definition;
-    return changes |= workOutGrid();
-}
-
-SheetChanges SheetSession::setPrinterMetrics(const PrinterMetrics& metrics) {
-    metrics_ = metrics;
-    return workOutGrid();
+    return changes;
 }
 
 SheetChanges SheetSession::setSlotTable(const SlotTable& table) {
     slots_ = table;
     SheetChanges changes;
     changes.pictures.set();
-    return changes |= workOutGrid();
+    return changes;
+}
+
+void SheetSession::setSlotNames(int slot, const QString& saveName, int colorScheme) {
+    ImageSlot& entry = slots_.at(static_cast<size_t>(slot));
+    entry.SaveName = saveName;
+    entry.ColorScheme = colorScheme;
 }
 
 Changed<Bitmap> SheetSession::loadPicture(int slot, const QString& path) {
-    ImageSlot& entry = slots_.at(static_cast<size_t>(slot));
-    SlotPicture loaded = readingSlot(slot, [&] { return loadSlotPicture(path, &pictures_); });
-    entry.FileName = path;
-    entry.SaveName = path;
-    return {std::move(loaded.square), tookShape(slot, loaded)};
+    Changed<Bitmap> loaded = reloadPicture(slot, path);
+    slots_[static_cast<size_t>(slot)].SaveName = path;
+    return loaded;
 }
 
 Changed<Bitmap> SheetSession::reloadPicture(int slot) {
-    const QString& path = slots_.at(static_cast<size_t>(slot)).FileName;
+    const QString path = slots_.at(static_cast<size_t>(slot)).FileName;
     if (path.isEmpty())
         return {};
+    return reloadPicture(slot, path);
+}
+
+Changed<Bitmap> SheetSession::reloadPicture(int slot, const QString& path) {
+    ImageSlot& entry = slots_.at(static_cast<size_t>(slot));
     SlotPicture loaded = readingSlot(slot, [&] { return loadSlotPicture(path, &pictures_); });
+    entry.FileName = path;
     return {std::move(loaded.square), tookShape(slot, loaded)};
 }
 
@@ -66,8 +73,7 @@ SheetChanges SheetSession::tookShape(int slot, const SlotPicture& picture) {
     entry.Width = picture.width;
     entry.Height = picture.height;
     entry.Ratio = picture.ratio;
-    // Slot 1's shape sets the tilette height.
-    return pictureChanged(slot) |= workOutGrid();
+    return pictureChanged(slot);
 }
 
 SheetChanges SheetSession::deletePicture(int slot) {
@@ -76,24 +82,52 @@ SheetChanges SheetSession::deletePicture(int slot) {
     // The last tilette drawn stays; it no longer counts because the slot is empty.
     empty.TiletteImage = entry.TiletteImage;
     entry = empty;
-    return pictureChanged(slot) |= workOutGrid();
+    return pictureChanged(slot);
 }
 
-SheetChanges SheetSession::workOutGrid() {
-    const std::optional<SheetGrid> worked =
-        sheetGridFor(metrics_, definition_, slots_[FirstUserSlot]);
+Changed<std::optional<TiletteGeometry>> SheetSession::resizeTilettes() {
+    std::optional<TiletteGeometry> geometry =
+        sheetTiletteGeometry(metrics_, definition_, slots_[FirstUserSlot]);
+    hasPage_ = geometry.has_value();
     SheetChanges changes;
-    changes.grid = worked.has_value() != hasPage_ || (worked && *worked != grid_);
-    hasPage_ = worked.has_value();
-    if (worked)
-        grid_ = *worked;
+    if (geometry) {
+        const SheetGrid resized = gridOf(*geometry, definition_.border);
+        changes.grid = resized != grid_;
+        grid_ = resized;
+        // The size fields show the size worked out.
+        SheetDefinition sized = definition_;
+        sized.widthPosition = geometry->widthPosition;
+        sized.heightPosition = geometry->heightPosition;
+        changes |= setDefinition(sized);
+    }
+    return {std::move(geometry), changes};
+}
+
+SheetChanges SheetSession::takeBorderMargins() {
+    const PerforationMargins margins = perforationMarginsOf(definition_.border);
+    SheetChanges changes;
+    changes.grid = margins.x != grid_.perforationMarginX || margins.y != grid_.perforationMarginY;
+    grid_.perforationMarginX = margins.x;
+    grid_.perforationMarginY = margins.y;
     return changes;
 }
 
-std::optional<SheetGrid> SheetSession::grid() const {
-    if (!hasPage_)
-        return std::nullopt;
-    return grid_;
+Changed<std::optional<TiletteCounts>> SheetSession::countTilettes() {
+    const SheetGrid before = grid_;
+    std::optional<TiletteCounts> counts = countFittingTilettes(metrics_, grid_);
+    hasPage_ = counts.has_value();
+    SheetChanges changes;
+    changes.grid = grid_ != before;
+    return {std::move(counts), changes};
+}
+
+void SheetSession::startGrid(int tiletteWidth, int tiletteHeight) {
+    grid_ = SheetGrid{tiletteWidth, tiletteHeight, 0, 0, 0, 0};
+}
+
+SheetChanges SheetSession::layOutTilettes() {
+    SheetChanges changes = resizeTilettes().changes;
+    return changes |= countTilettes().changes;
 }
 
 Changed<SlotTilette> SheetSession::drawTilette(int slot) {
@@ -125,12 +159,24 @@ SheetComposition SheetSession::compose(bool printing) const {
                         printableWidthUnits(metrics_), printableHeightUnits(metrics_), printing);
 }
 
-Changed<Bitmap> SheetSession::acceptColouring(int slot, const QString& copyPath, int colorScheme) {
+SheetChanges SheetSession::acceptColouring(int slot, const QString& copyPath, int colorScheme) {
     ImageSlot& entry = slots_.at(static_cast<size_t>(slot));
-    SlotPicture loaded = readingSlot(slot, [&] { return loadSlotPicture(copyPath, &pictures_); });
     entry.FileName = copyPath;
     entry.ColorScheme = colorScheme;
-    return {std::move(loaded.square), tookShape(slot, loaded)};
+    return pictureChanged(slot);
+}
+
+SheetChanges SheetSession::cancelColouring(int slot) {
+    ImageSlot& entry = slots_.at(static_cast<size_t>(slot));
+    entry.ColorScheme = noColourScheme;
+    if (!entry.SaveName.isEmpty())
+        entry.FileName = entry.SaveName;
+    return pictureChanged(slot);
+}
+
+void SheetSession::print(PrinterSystem& printers, const QString& title,
+                         const Bitmap& composed) const {
+    printSheetPage(printers, title, composed, metrics_, definition_, grid_);
 }
 
 bool SheetSession::recordStep(const QString& name, bool continuesBurst) {
@@ -158,14 +204,15 @@ SheetChanges SheetSession::restore(const SheetState& sheet) {
             continue;
         }
         try {
-            changes |= acceptColouring(slot, wanted.fileName, wanted.colorScheme).changes;
-            entry.SaveName = wanted.saveName;
+            changes |= reloadPicture(slot, wanted.fileName).changes;
+            setSlotNames(slot, wanted.saveName, wanted.colorScheme);
         } catch (const SlotPictureError& error) {
             changes |= deletePicture(slot);
             if (!unreadable)
                 unreadable = error;
         }
     }
+    changes |= layOutTilettes();
     if (unreadable)
         throw *unreadable;
     return changes;

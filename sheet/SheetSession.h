@@ -12,6 +12,7 @@
 #include "sheet/SlotPicture.h"
 #include "sheet/SlotTable.h"
 #include "sheet/SlotTilette.h"
+#include "tilette/TiletteGeometry.h"
 
 #include <bitset>
 #include <optional>
@@ -48,7 +49,8 @@ class SlotPictureError : public UserError {
 
 // One sheet as a front-end drives it: its settings, its slots and their pictures, the printer
 // it is laid out for with the grid that gives, and the pictures decoded so far. It never asks
-// the user anything nor paints: each operation hands back what it made and what changed.
+// the user anything nor paints: each operation hands back what it made and what changed. The
+// grid changes only when asked to: a front-end decides when a change resizes the tilettes.
 class SheetSession {
   public:
     const SheetDefinition& definition() const { return definition_; }
@@ -60,11 +62,13 @@ class SheetSession {
     void setOrientation(PageOrientation orientation) { orientation_ = orientation; }
 
     const PrinterMetrics& printerMetrics() const { return metrics_; }
-    SheetChanges setPrinterMetrics(const PrinterMetrics& metrics);
+    void setPrinterMetrics(const PrinterMetrics& metrics) { metrics_ = metrics; }
 
     const SlotTable& slotTable() const { return slots_; }
     // The slots as a setup names them; their pictures are read with reloadPicture.
     SheetChanges setSlotTable(const SlotTable& table);
+    // The name a setup saves for the slot's picture, and the colour scheme that made its copy.
+    void setSlotNames(int slot, const QString& saveName, int colorScheme);
 
     // Reads the file at path into the slot as the user's choice, names and shape, and returns
     // its 900 × 900 square. A file that cannot be read throws SlotPictureError and leaves the
@@ -73,11 +77,26 @@ class SheetSession {
     // Reads the slot's own file again for its shape, keeping its names. A slot without a file
     // has nothing to read: no square and no change.
     Changed<Bitmap> reloadPicture(int slot);
+    // Reads path as the slot's own file, keeping the name it is saved under.
+    Changed<Bitmap> reloadPicture(int slot, const QString& path);
     SheetChanges deletePicture(int slot);
 
-    // The grid the sheet is laid out by. Nothing when the printer gives no usable page: the
-    // tilettes are then drawn at the size they had.
-    std::optional<SheetGrid> grid() const;
+    // The grid the sheet is laid out by, and whether the printer gave a page for it when it was
+    // last worked out. Without one the tilettes keep the size they had.
+    const SheetGrid& grid() const { return grid_; }
+    bool hasPage() const { return hasPage_; }
+    // The tilette size and counts worked out again from the number across or the size set by
+    // hand, slot 1's shape and the printer's page; the definition's size is the one worked out.
+    // Nothing, and the grid as it was, when the printer gives no usable page.
+    Changed<std::optional<TiletteGeometry>> resizeTilettes();
+    // The border's perforation margins; the tilettes keep their size until resized.
+    SheetChanges takeBorderMargins();
+    // How many tilettes of the size in use fit the printer's page now.
+    Changed<std::optional<TiletteCounts>> countTilettes();
+    // Both of the above, as a sheet opened is laid out before it is drawn.
+    SheetChanges layOutTilettes();
+    // Tilettes of this size, with no counts or margins yet: the grid a front-end starts from.
+    void startGrid(int tiletteWidth, int tiletteHeight);
 
     // Draws the slot's tilette (slot 0: the sample picture) and keeps it for the sheet. Throws
     // SlotPictureError when its picture cannot be read.
@@ -94,27 +113,41 @@ class SheetSession {
     // printed on their own at the printer's resolution.
     SheetComposition composeForPreview() const { return compose(false); }
     SheetComposition composeForPrinting() const { return compose(true); }
+    // Prints a sheet composed for printing as one job on the printer's selected queue, with the
+    // perforations drawn at its resolution. Throws UserError when the printer fails.
+    void print(PrinterSystem& printers, const QString& title, const Bitmap& composed) const;
 
     // A colouring accepted: the slot is drawn from the coloured copy from now on, and keeps the
-    // name of the picture the user chose.
-    Changed<Bitmap> acceptColouring(int slot, const QString& copyPath, int colorScheme);
+    // name of the picture the user chose. The copy is that picture in other colours, so the
+    // slot keeps its shape.
+    SheetChanges acceptColouring(int slot, const QString& copyPath, int colorScheme);
+    // A colouring given up: the slot goes back to the picture the user chose.
+    SheetChanges cancelColouring(int slot);
 
     // Undo and Redo. The front-end records each step the user takes once it is done. Undoing
     // puts back the definition and the slots' pictures, reading again only the pictures that
-    // differ; a picture that can no longer be read leaves its slot empty and is reported with
-    // SlotPictureError once the rest is back.
+    // differ, and lays the tilettes out again; a picture that can no longer be read leaves its
+    // slot empty and is reported with SlotPictureError once the rest is back.
     bool recordStep(const QString& name, bool continuesBurst = false);
     const SheetHistory& history() const { return history_; }
     SheetChanges undo();
     SheetChanges redo();
+    // A front-end that puts the sheet back through its own controls moves through the history
+    // alone, and is handed the sheet to show.
+    const SheetState& stepBack() { return history_.undo(); }
+    const SheetState& stepForward() { return history_.redo(); }
+    // The sheet as it is now is where Undo stops, and what counts as saved.
+    void startHistory() { history_ = SheetHistory(sheetStateOf(definition_, slots_)); }
+    // Typing in one text box has ended: the next change is a step of its own.
+    void endBurst() { history_.endBurst(); }
     // The sheet as it is now is the one last saved or opened.
     void markSaved() { history_.markSaved(); }
 
-    // What was decoded and kept: figures for tests and benches.
+    // What was decoded and kept. A front-end may decode into it ahead, on its own threads.
     const PictureCache& pictures() const { return pictures_; }
+    PictureCache& pictures() { return pictures_; }
 
   private:
-    SheetChanges workOutGrid();
     SheetChanges tookShape(int slot, const SlotPicture& picture);
     SheetComposition compose(bool printing) const;
     SheetChanges restore(const SheetState& sheet);

@@ -76,7 +76,7 @@ class BadDataFolderTest : public testing::Test {
         form.show();
         EXPECT_EQ(form.state.DataFolder, expectedFolder);
         EXPECT_EQ(errorsOf(dialogs), startErrors);
-        EXPECT_EQ(form.state.ImageSlots[0].TiletteImage.width(), 316); // start-up went on
+        EXPECT_EQ(form.session().slotTable()[0].TiletteImage.width(), 316); // start-up went on
 
         const QString photo = work.filePath(QStringLiteral("photo.bmp"));
         writeBitmapFile(photo, Bitmap(400, 400, 0x3366CC));
@@ -94,7 +94,7 @@ class BadDataFolderTest : public testing::Test {
                   startErrors + QStringList{QStringLiteral("Cannot create file \"%1\". %2")
                                                 .arg(pageFile, printReason)});
         EXPECT_EQ(printers.documentsBegun, 0);
-        EXPECT_EQ(form.state.ImageSlots[1].FileName, photo);
+        EXPECT_EQ(form.session().slotTable()[1].FileName, photo);
     }
 
     static QString dataFolderUnder(const QString& dataHome) {

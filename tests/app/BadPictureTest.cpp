@@ -130,7 +130,7 @@ class BadPictureTest : public WindowFixture {
     }
 
     SlotView view(int slot) const {
-        const ImageSlot& entry = form->state.ImageSlots[static_cast<size_t>(slot)];
+        const ImageSlot& entry = form->session().slotTable()[static_cast<size_t>(slot)];
         return {entry.FileName,
                 entry.SaveName,
                 entry.Width,
@@ -422,7 +422,7 @@ TEST_F(BadPictureTest, ANameNotInUtf8IsNeitherOfferedNorTakenForAMissingFile) {
         QStringLiteral("Tilette 3 is empty: Cannot open file \"%1\". %2")
             .arg(named, QString::fromLocal8Bit(std::strerror(ENOENT)))))
         << dialogs.shown().back().text.toStdString();
-    EXPECT_EQ(form->state.ImageSlots[2].FileName, good); // the rest of the setup applied
+    EXPECT_EQ(form->session().slotTable()[2].FileName, good); // the rest of the setup applied
     EXPECT_EQ(errorsShown(), 1);
     ::unlink(rawName.constData()); // the temporary folder cannot list it to remove it
 }
@@ -434,7 +434,7 @@ class PictureChangedAfterLoadingTest : public BadPictureTest {
         photo = file(QStringLiteral("photo.jpg"), goodJpeg);
         loadSlot(1, photo);
         ASSERT_EQ(errorsShown(), 0);
-        drawn = form->state.ImageSlots[1].TiletteImage.image();
+        drawn = form->session().slotTable()[1].TiletteImage.image();
     }
 
     // Preview Sheet twice: the broken picture is told once, and the sheet is still laid out
@@ -446,8 +446,8 @@ class PictureChangedAfterLoadingTest : public BadPictureTest {
         }
         EXPECT_EQ(errorsShown(), 1);
         EXPECT_EQ(lastError(), message);
-        EXPECT_EQ(form->state.ImageSlots[1].FileName, photo); // kept: the file may come back
-        EXPECT_EQ(form->state.ImageSlots[1].TiletteImage.image(), drawn);
+        EXPECT_EQ(form->session().slotTable()[1].FileName, photo); // kept: the file may come back
+        EXPECT_EQ(form->session().slotTable()[1].TiletteImage.image(), drawn);
         const Bitmap& sheet = form->state.SheetBitmap;
         ASSERT_FALSE(sheet.isEmpty());
         const QPoint centre(drawn.width() / 2, drawn.height() / 2);
@@ -493,7 +493,7 @@ TEST_F(PictureChangedAfterLoadingTest, RewrittenWhileItIsRead) {
         const SlotView before = view(4);
         const int errorsBefore = errorsShown();
         loadSlot(4, changing);
-        const ImageSlot& slot = form->state.ImageSlots[4];
+        const ImageSlot& slot = form->session().slotTable()[4];
         if (errorsShown() == errorsBefore) {
             ++taken;
             EXPECT_EQ(slot.FileName, changing);
@@ -559,7 +559,7 @@ TEST_F(BadPictureTest, ASetupNamingBadPicturesLeavesThoseSlotsEmptyAndSaysWhy) {
                                       .arg(slot)
                                       .arg(named[index].told.arg(named[index].path))))
             << told.toStdString();
-        EXPECT_TRUE(form->state.ImageSlots[static_cast<size_t>(slot)].FileName.isEmpty());
+        EXPECT_TRUE(form->session().slotTable()[static_cast<size_t>(slot)].FileName.isEmpty());
     }
-    EXPECT_TRUE(form->state.ImageSlots[1].FileName.isEmpty()); // as saved
+    EXPECT_TRUE(form->session().slotTable()[1].FileName.isEmpty()); // as saved
 }

@@ -17,7 +17,7 @@ class BadPrintingTest : public WindowFixture {
 
     QStringList slotNames() const {
         QStringList names;
-        for (const ImageSlot& slot : form->state.ImageSlots)
+        for (const ImageSlot& slot : form->session().slotTable())
             names << slot.FileName;
         return names;
     }
@@ -68,7 +68,7 @@ TEST_F(BadPrintingTest, APrinterThatFailsIsToldAndNothingClaimsThePrint) {
         EXPECT_TRUE(printers.printedPages.empty());
         EXPECT_EQ(slotNames(), names);
         // The sheet is still the one composed, not the white sheet a print leaves.
-        const SheetGrid& grid = form->state.Grid;
+        const SheetGrid& grid = form->session().grid();
         EXPECT_EQ(form->state.SheetBitmap.pixel(grid.tiletteWidth / 2, grid.tiletteHeight / 2),
                   0x3366CCu);
         EXPECT_FALSE(form->state.Printing);

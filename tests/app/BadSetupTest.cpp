@@ -65,7 +65,7 @@ class BadSetupTest : public WindowFixture {
     }
 
     WindowSettings settings() const {
-        WindowSettings now{setupRecordOf(form->sheetDefinition(), form->state.ImageSlots,
+        WindowSettings now{setupRecordOf(form->sheetDefinition(), form->session().slotTable(),
                                          printers.selectedIndex(), printers.orientation()),
                            form->CopiesEdit->text(),
                            form->HeightEdit->text(),
@@ -73,7 +73,7 @@ class BadSetupTest : public WindowFixture {
                            {},
                            {}};
         for (int slot = FirstUserSlot; slot <= LastUserSlot; ++slot) {
-            const ImageSlot& entry = form->state.ImageSlots[static_cast<size_t>(slot)];
+            const ImageSlot& entry = form->session().slotTable()[static_cast<size_t>(slot)];
             now.slotSizes.insert(now.slotSizes.end(), {entry.Width, entry.Height, entry.Ratio});
             now.slotPictures.push_back(
                 form->slotImages[static_cast<size_t>(slot)]->picture().image());
@@ -235,18 +235,12 @@ TEST_F(BadSetupTest, ValuesOutOfRangeAreBroughtWithinRangeAndTold) {
          },
          true},
         {44, "\"55\" Tilette1Color", "Colour scheme 55 of Tilette 1 is not possible; 20 is used.",
-         [](const TForm1& f) { return f.state.ImageSlots[1].ColorScheme == 20; }},
-        {8,
-         "2147483647 ValueFontSize",
-         "Value font size 2147483647 is not possible; 1000 is used.",
+         [](const TForm1& f) { return f.session().slotTable()[1].ColorScheme == 20; }},
+        {8, "2147483647 ValueFontSize", "Value font size 2147483647 is not possible; 1000 is used.",
          [](const TForm1& f) { return f.ValueFontDialog.Font.points == 1000; }},
-        {8,
-         "0 ValueFontSize",
-         "Value font size 0 is not possible; 1 is used.",
+        {8, "0 ValueFontSize", "Value font size 0 is not possible; 1 is used.",
          [](const TForm1& f) { return f.ValueFontDialog.Font.points == 1; }},
-        {14,
-         "-35 TextFontSize",
-         "Caption font size -35 is not possible; 1 is used.",
+        {14, "-35 TextFontSize", "Caption font size -35 is not possible; 1 is used.",
          [](const TForm1& f) { return f.TextFontDialog.Font.points == 1; }},
         {3,
          "-1 BorderColor",

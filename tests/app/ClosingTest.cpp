@@ -53,7 +53,7 @@ TEST_F(ClosingTest, EveryCloseRequestAsksBothQuestionsAndNoKeepsEverything) {
     EXPECT_EQ(written.readAll().count("\r\n"), 52);
     EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$5"));
     EXPECT_EQ(form->BorderRadioGroup->itemIndex(), 1);
-    EXPECT_EQ(form->state.ImageSlots[1].Ratio, 1000);
+    EXPECT_EQ(form->session().slotTable()[1].Ratio, 1000);
     EXPECT_EQ(dialogs.remainingAnswers(), 0);
 }
 

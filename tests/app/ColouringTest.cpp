@@ -50,7 +50,7 @@ TEST_F(ColouringTest, TheColourPageIsAModeLeftByUseOrCancel) {
     // Undo would take the picture being coloured from under the page, even by its shortcut.
     EXPECT_FALSE(form->EditMenu->isEnabled());
     form->UndoItem->trigger();
-    EXPECT_FALSE(form->state.ImageSlots[3].FileName.isEmpty());
+    EXPECT_FALSE(form->session().slotTable()[3].FileName.isEmpty());
     EXPECT_FALSE(form->PrintButton->isEnabled());
     EXPECT_EQ(form->state.CurrentSlot, 3);
     const Bitmap& coloured = form->state.ColoredBitmap;
@@ -61,7 +61,7 @@ TEST_F(ColouringTest, TheColourPageIsAModeLeftByUseOrCancel) {
     // A copy of the older program's name, which a setup saved then may name.
     const QString older = pictureFile(QStringLiteral("~~3.bmp"), 8, 8, colours::red);
     form->UseColoredImageButton->click();
-    const ImageSlot& slot = form->state.ImageSlots[3];
+    const ImageSlot& slot = form->session().slotTable()[3];
     const QString firstCopy = slot.FileName;
     EXPECT_TRUE(firstCopy.startsWith(folder.path() + "/~~3-") && firstCopy.endsWith(".bmp"));
     EXPECT_EQ(slot.SaveName, three);
@@ -123,8 +123,8 @@ TEST_F(ColouringTest, WhatCannotBeColouredIsToldAndChangesNothing) {
     form->UseColoredImageButton->click();
     EXPECT_TRUE(lastError().startsWith(QStringLiteral("Cannot create file")));
     EXPECT_TRUE(colouringOpen());
-    EXPECT_EQ(form->state.ImageSlots[3].FileName, three);
-    EXPECT_EQ(form->state.ImageSlots[3].ColorScheme, 99);
+    EXPECT_EQ(form->session().slotTable()[3].FileName, three);
+    EXPECT_EQ(form->session().slotTable()[3].ColorScheme, 99);
     EXPECT_EQ(form->slotImages[3]->picture().pixel(50, 50), blue);
 }
 

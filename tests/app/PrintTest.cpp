@@ -69,7 +69,7 @@ TEST_F(PrintTest, PrintsTheSheetAsOneJobWithTheCopiesAndLeavesItWhite) {
 TEST_F(PrintTest, PerforationsArePrintedOnThePageNotOnTheSheet) {
     form->BorderRadioGroup->setItemIndex(3);
     SheetLayout layout;
-    static_cast<SheetGrid&>(layout) = form->state.Grid;
+    static_cast<SheetGrid&>(layout) = form->session().grid();
     const auto dots = perforationDots(600, 600, layout, colours::black);
     ASSERT_FALSE(dots.empty());
     const Rect box = dots.front().box;
@@ -194,8 +194,8 @@ TEST_F(PrintTest, PrinterSetupMeasuresTheNewPageAndWorksOutTheSizeAgain) {
     });
     form->PageControl1->setActivePage(form->AboutTabSheet);
     form->run(&TForm1::PrinterSetupButtonClick);
-    EXPECT_EQ(form->state.Metrics.PageHeight, 3000);
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 310);
+    EXPECT_EQ(form->session().printerMetrics().PageHeight, 3000);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 310);
     EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 3 Across = 5"));
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
 
@@ -205,6 +205,6 @@ TEST_F(PrintTest, PrinterSetupMeasuresTheNewPageAndWorksOutTheSizeAgain) {
         static_cast<FakePrinterSystem&>(chosen).caps = FakePrinterSystem::letterAt600();
     });
     form->run(&TForm1::PrinterSetupButtonClick);
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 310);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 310);
     EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 6 Across = 5"));
 }

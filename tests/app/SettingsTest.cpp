@@ -68,7 +68,7 @@ TEST_F(SettingsTest, ADrawnTiletteReplacesTheSheetPreviewAndKeepsOverlaysOnScree
     EXPECT_TRUE(form->state.SheetBitmap.isEmpty());
     // The dots run across neighbouring tilettes on the sheet, so only the copy on show has them.
     const Bitmap& shown = form->state.CurrentTilette;
-    const Bitmap& stored = form->state.ImageSlots[1].TiletteImage;
+    const Bitmap& stored = form->session().slotTable()[1].TiletteImage;
     EXPECT_EQ(shown.pixel(8, 0), colours::black);
     EXPECT_EQ(stored.pixel(8, 0), colours::white);
     EXPECT_EQ(shown.pixel(160, 160), stored.pixel(160, 160));
@@ -135,14 +135,14 @@ TEST_F(SettingsTest, TextsCornersAndEdgesRedrawOnEveryChange) {
 
 TEST_F(SettingsTest, PerforationsSetTheMarginsAndOtherBordersClearThem) {
     form->BorderRadioGroup->setItemIndex(3);
-    EXPECT_EQ(form->state.Grid.perforationMarginX, 9);
-    EXPECT_EQ(form->state.Grid.perforationMarginY, 11);
+    EXPECT_EQ(form->session().grid().perforationMarginX, 9);
+    EXPECT_EQ(form->session().grid().perforationMarginY, 11);
     // (1600 - 18) div 320 = 4 across now, the size stays until the next geometry computation.
-    EXPECT_EQ(form->state.Grid.tilettesAcross, 4);
+    EXPECT_EQ(form->session().grid().tilettesAcross, 4);
     form->BorderRadioGroup->setItemIndex(1);
-    EXPECT_EQ(form->state.Grid.perforationMarginX, 0);
-    EXPECT_EQ(form->state.Grid.perforationMarginY, 0);
-    EXPECT_EQ(form->state.Grid.tilettesAcross, 5);
+    EXPECT_EQ(form->session().grid().perforationMarginX, 0);
+    EXPECT_EQ(form->session().grid().perforationMarginY, 0);
+    EXPECT_EQ(form->session().grid().tilettesAcross, 5);
 }
 
 TEST_F(SettingsTest, SettingControlsFromCodeRunsHandlersOnlyOnChange) {
@@ -157,7 +157,7 @@ TEST_F(SettingsTest, SettingControlsFromCodeRunsHandlersOnlyOnChange) {
 
     form->NumberOfImagesWideRadioGroup->setItemIndex(0);
     EXPECT_TRUE(redrawnSinceMark());
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 532); // 1600 div 3 = 533, position 266
+    EXPECT_EQ(form->session().grid().tiletteWidth, 532); // 1600 div 3 = 533, position 266
 
     // Spinners step by 10 and stay in their range.
     form->SizeTilettesCheckBox->setChecked(true);
@@ -168,11 +168,11 @@ TEST_F(SettingsTest, SettingControlsFromCodeRunsHandlersOnlyOnChange) {
     form->WidthUpDown->click(UpDown::Button::Up);
     EXPECT_EQ(form->WidthUpDown->position(), 500);
     EXPECT_EQ(form->WidthEdit->text(), QStringLiteral("5.00"));
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 1000);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 1000);
     form->WidthUpDown->setPosition(55);
     form->WidthUpDown->click(UpDown::Button::Down);
     EXPECT_EQ(form->WidthUpDown->position(), 50);
-    EXPECT_EQ(form->state.Grid.tiletteHeight, 100); // square: slot 1 is square
+    EXPECT_EQ(form->session().grid().tiletteHeight, 100); // square: slot 1 is square
     form->CopiesUpDown->click(UpDown::Button::Up);
     form->CopiesUpDown->click(UpDown::Button::Up);
     EXPECT_EQ(form->CopiesUpDown->position(), 4);
@@ -188,7 +188,7 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     EXPECT_EQ(form->HeightUpDown->position(), 180);
     EXPECT_TRUE(form->HeightUpDown->isEnabled());
     form->HeightUpDown->click(UpDown::Button::Down);
-    EXPECT_EQ(form->state.Grid.tiletteHeight, 340);
+    EXPECT_EQ(form->session().grid().tiletteHeight, 340);
     EXPECT_EQ(form->HeightEdit->text(), QStringLiteral("1.70"));
     // A typed size counts on Enter or on leaving the field, within the arrows' range.
     const auto type = [](QLineEdit* field, const char* text, bool leave) {
@@ -202,14 +202,14 @@ TEST_F(SettingsTest, TheFreeHeightStartsFromTheHeightShown) {
     type(form->WidthEdit, "1.2", true);
     type(form->WidthEdit, "5.01", false);
     type(form->HeightEdit, "big", true);
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 240);
-    EXPECT_EQ(form->state.Grid.tiletteHeight, 500);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 240);
+    EXPECT_EQ(form->session().grid().tiletteHeight, 500);
     EXPECT_EQ(form->WidthEdit->text() + form->HeightEdit->text(), QStringLiteral("1.202.50"));
     EXPECT_EQ(form->makerPanel->text(),
               QStringLiteral("The height is from 0.50 to 5.00 inches; it stays 2.50."));
     // Unchecking the override goes back to the size for the number across.
     form->SizeTilettesCheckBox->setChecked(false);
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 320);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 320);
     EXPECT_EQ(form->TiletteSizeLabel->text(),
               QStringLiteral("Tilette Size -- Width = 1.60 Height = 1.60"));
     EXPECT_EQ(form->DownLabel->text(), QStringLiteral("Tilettes Down = 6 Across = 5"));
@@ -222,12 +222,12 @@ TEST_F(SettingsTest, EditMenuTakesBackEachStepAndTheControlsShowIt) {
     QTest::keyClicks(form->ValueEdit, QStringLiteral("$5"));
     dialogs.answerFile(pictureFile(QStringLiteral("two.bmp"), 300, 200, 0x00FF00));
     emit form->slotImages[2]->clicked();
-    ASSERT_FALSE(form->state.ImageSlots[2].FileName.isEmpty());
+    ASSERT_FALSE(form->session().slotTable()[2].FileName.isEmpty());
     EXPECT_TRUE(form->windowTitle().endsWith(QLatin1Char('*')));
 
     // Typing was one step; each undo puts the controls and the drawn tilette back.
     form->UndoItem->trigger();
-    EXPECT_TRUE(form->state.ImageSlots[2].FileName.isEmpty());
+    EXPECT_TRUE(form->session().slotTable()[2].FileName.isEmpty());
     EXPECT_EQ(shownCaption(form->UndoItem->text()), QStringLiteral("Undo Value Text"));
     form->UndoItem->trigger();
     EXPECT_EQ(form->ValueEdit->text(), QString());

@@ -76,21 +76,21 @@ class SetupCommandsTest : public WindowFixture {
 TEST_F(SetupCommandsTest, SavingAndOpeningWithoutChangeRunsNoChangeHandler) {
     save();
     ASSERT_TRUE(QFile::exists(setup));
-    const SlotTable before = form->state.ImageSlots;
+    const SlotTable before = form->session().slotTable();
     const int* count = countChanges();
     markCurrentTilette();
     open();
     EXPECT_EQ(*count, 0);
     EXPECT_TRUE(redrawnSinceMark()); // the slot loads and the final size handler draw
     for (int slot = 1; slot <= 9; ++slot) {
-        EXPECT_EQ(form->state.ImageSlots[static_cast<size_t>(slot)].FileName,
+        EXPECT_EQ(form->session().slotTable()[static_cast<size_t>(slot)].FileName,
                   before[static_cast<size_t>(slot)].FileName);
-        EXPECT_EQ(form->state.ImageSlots[static_cast<size_t>(slot)].Ratio,
+        EXPECT_EQ(form->session().slotTable()[static_cast<size_t>(slot)].Ratio,
                   before[static_cast<size_t>(slot)].Ratio);
     }
     EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$5"));
     EXPECT_EQ(form->CopiesUpDown->position(), 3);
-    EXPECT_EQ(form->state.Grid.tiletteHeight, 252);
+    EXPECT_EQ(form->session().grid().tiletteHeight, 252);
     EXPECT_EQ(form->state.ReloadMode, QStringLiteral("no"));
     EXPECT_EQ(errorsShown(), 0);
 }
@@ -103,7 +103,7 @@ TEST_F(SetupCommandsTest, OpeningShowsTheFilesEmptySlotsAndTextFonts) {
     save();
     loadSlot(3, pictureFile(QStringLiteral("later.bmp"), 300, 300, third));
     open();
-    EXPECT_TRUE(form->state.ImageSlots[3].FileName.isEmpty());
+    EXPECT_TRUE(form->session().slotTable()[3].FileName.isEmpty());
     EXPECT_EQ(form->slotImages[3]->picture().pixel(50, 90), colours::paleYellow);
     EXPECT_EQ(form->cImage->picture().pixel(50, 90), colours::paleYellow);
     for (QLineEdit* edit : {form->ValueEdit, form->TextEdit}) {
@@ -126,7 +126,7 @@ TEST_F(SetupCommandsTest, FromTheAboutPageASetupOrAPictureLeavesItAsContinueDoes
         } else {
             started.run([&] { started.openFileNamedAtStart(named); });
         }
-        EXPECT_EQ(started.state.ImageSlots[1].FileName,
+        EXPECT_EQ(started.session().slotTable()[1].FileName,
                   named == photo ? photo : folder.filePath(QStringLiteral("one.bmp")));
         EXPECT_TRUE(started.PageControl2->tabVisible(started.PrintControlTabSheet));
         EXPECT_TRUE(started.SaveAsItem->isEnabled() && started.PrintButton->isEnabled());
@@ -140,9 +140,9 @@ TEST_F(SetupCommandsTest, ALandscapeSetupTurnsThePrinterAndTheGeometry) {
     printers.pageOrientation = PageOrientation::Portrait;
     open();
     EXPECT_EQ(printers.orientation(), PageOrientation::Landscape);
-    EXPECT_EQ(form->state.Metrics.PageWidth, 6300);
+    EXPECT_EQ(form->session().printerMetrics().PageWidth, 6300);
     // 10.5 inches across at 5 across: 2100 / 5 = 420 units.
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 420);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 420);
 }
 
 TEST_F(SetupCommandsTest, WhatCannotBeUsedIsToldAndTheRestApplies) {
@@ -153,10 +153,10 @@ TEST_F(SetupCommandsTest, WhatCannotBeUsedIsToldAndTheRestApplies) {
     changeLine(1, "9 NumberWide"); // an across choice past the last one
     form->ValueEdit->setText(QStringLiteral("changed"));
     open();
-    EXPECT_TRUE(form->state.ImageSlots[2].FileName.isEmpty());
+    EXPECT_TRUE(form->session().slotTable()[2].FileName.isEmpty());
     EXPECT_EQ(form->slotImages[2]->picture().pixel(2, 2), colours::paleYellow);
-    EXPECT_EQ(form->state.ImageSlots[3].Ratio, 1000);
-    EXPECT_FALSE(form->state.ImageSlots[3].FileName.isEmpty());
+    EXPECT_EQ(form->session().slotTable()[3].Ratio, 1000);
+    EXPECT_FALSE(form->session().slotTable()[3].FileName.isEmpty());
     EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$5"));
     EXPECT_EQ(form->NumberOfImagesWideRadioGroup->itemIndex(), 6);
     EXPECT_EQ(printers.selectedIndex(), 0);
@@ -183,7 +183,7 @@ TEST_F(SetupCommandsTest, APictureNamedByAnotherSystemsPathIsFoundBesideTheSetup
     changeLine(19, "\"C:\\Users\\Ann\\Pictures\\two.bmp\" Tilette2");
     form->run([this] { form->DeleteImage(2); });
     open();
-    EXPECT_EQ(form->state.ImageSlots[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
+    EXPECT_EQ(form->session().slotTable()[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
     EXPECT_EQ(form->slotImages[2]->picture().pixel(50, 50), second);
 
     // A relative name is the setup folder's, even where the program's working folder holds a
@@ -196,7 +196,7 @@ TEST_F(SetupCommandsTest, APictureNamedByAnotherSystemsPathIsFoundBesideTheSetup
     changeLine(19, "\"two.bmp\" Tilette2");
     form->run([this] { form->DeleteImage(2); });
     open();
-    EXPECT_EQ(form->state.ImageSlots[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
+    EXPECT_EQ(form->session().slotTable()[2].FileName, folder.filePath(QStringLiteral("two.bmp")));
     EXPECT_EQ(form->slotImages[2]->picture().pixel(50, 50), second);
 
     // A name beginning with a colon is a file too, not one of the program's resources.
@@ -206,7 +206,7 @@ TEST_F(SetupCommandsTest, APictureNamedByAnotherSystemsPathIsFoundBesideTheSetup
         changeLine(19, line);
         form->run([this] { form->DeleteImage(2); });
         open();
-        EXPECT_EQ(form->state.ImageSlots[2].FileName, colonName);
+        EXPECT_EQ(form->session().slotTable()[2].FileName, colonName);
     }
 }
 
@@ -273,7 +273,7 @@ TEST_F(SetupCommandsTest, DesktopKeysAndRecentSetupsAcrossStarts) {
 TEST_F(SetupCommandsTest, WhilePicturesAreDecodedTheWindowGoesOnButTakesNoInput) {
     loadSlot(2, pictureFile(QStringLiteral("camera.bmp"), 6000, 4000, second));
     save();
-    form->state.Pictures.clear();
+    form->forgetDecodedPictures();
     int passes = 0;
     QTimer meanwhile;
     QObject::connect(&meanwhile, &QTimer::timeout, [&] {
@@ -290,7 +290,7 @@ TEST_F(SetupCommandsTest, WhilePicturesAreDecodedTheWindowGoesOnButTakesNoInput)
     EXPECT_FALSE(form->closed());
     EXPECT_TRUE(form->PageControl1->isEnabled());
     EXPECT_TRUE(form->FileMenu->isEnabled());
-    EXPECT_EQ(form->state.ImageSlots[2].Width, 6000);
+    EXPECT_EQ(form->session().slotTable()[2].Width, 6000);
     dialogs.answerNo();
     dialogs.answerYes();
     QCoreApplication::processEvents();

@@ -95,7 +95,7 @@ TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
             pictureFile(QStringLiteral("p%1x%2.%3").arg(c.width).arg(c.height).arg(c.kind), c.width,
                         c.height, pictureColour);
         loadSlot(3, path);
-        const ImageSlot& slot = form->state.ImageSlots[3];
+        const ImageSlot& slot = form->session().slotTable()[3];
         EXPECT_EQ(slot.Width, c.width);
         EXPECT_EQ(slot.Height, c.height);
         EXPECT_EQ(slot.Ratio, c.ratio);
@@ -114,28 +114,25 @@ TEST_F(SlotsTest, PicturesAreLetterboxedIntoTheSlotSquare) {
 TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
     const QString path =
         pictureFile(QStringLiteral("Holiday IMG_0042.BMP"), 400, 300, pictureColour);
-    const int decoded = form->state.Pictures.counts().decodes;
+    const int decoded = form->session().pictures().counts().decodes;
     continueWith(path);
-    // Decoded once for the thumbnails, once for one drawing; no decoded copy kept beside the cache.
-    EXPECT_EQ(form->state.Pictures.counts().decodes - decoded, 2);
-    const DecodedPicture held = form->state.Pictures.picture(path, slotSquareSize, slotSquareSize);
-    form->state.Pictures.clear();
-    EXPECT_TRUE(held.bitmap.image().isDetached());
+    // Decoded once for the thumbnails, once for one drawing.
+    EXPECT_EQ(form->session().pictures().counts().decodes - decoded, 2);
     // The name label is painted with the window, not forced at every drawing.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     PaintCounter label;
     form->Label3->installEventFilter(&label);
     form->DrawTilette(1);
     EXPECT_EQ(label.paints, 0);
-    const ImageSlot& slot = form->state.ImageSlots[1];
+    const ImageSlot& slot = form->session().slotTable()[1];
     EXPECT_EQ(slot.FileName, path); // the name keeps its case
     EXPECT_EQ(slot.SaveName, path);
     EXPECT_EQ(slot.Ratio, 750);
     EXPECT_EQ(dialogs.shown().back().request.folder, QStringLiteral("."));
     EXPECT_EQ(form->OpenPictureDialog1.folder, folder.path()); // the next dialog opens beside it
     // 8 inches at 5 across: w = 320, h = (320 - 50) * 750 div 1000 + 50.
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 320);
-    EXPECT_EQ(form->state.Grid.tiletteHeight, 252);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 320);
+    EXPECT_EQ(form->session().grid().tiletteHeight, 252);
     EXPECT_EQ(form->state.CurrentTilette.width(), 320);
     EXPECT_EQ(form->state.CurrentTilette.height(), 252);
     EXPECT_EQ(form->state.CurrentSlot, 1);
@@ -146,11 +143,9 @@ TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
     EXPECT_TRUE(form->PrintButton->isEnabled());
     EXPECT_TRUE(form->PreviewButton->isEnabled());
 
-    form->state.ImageSlots[1].ColorScheme = 7;
     form->run([this] { form->DeleteImage(1); });
-    EXPECT_TRUE(form->state.ImageSlots[1].FileName.isEmpty());
-    EXPECT_EQ(form->state.ImageSlots[1].Ratio, 1000);
-    EXPECT_EQ(form->state.ImageSlots[1].ColorScheme, 99);
+    EXPECT_TRUE(form->session().slotTable()[1].FileName.isEmpty());
+    EXPECT_EQ(form->session().slotTable()[1].Ratio, 1000);
     EXPECT_FALSE(form->PrintButton->isEnabled());
     EXPECT_FALSE(form->PreviewButton->isEnabled());
     EXPECT_EQ(form->AImage->picture().pixel(2, 2), colours::paleYellow);
@@ -169,11 +164,11 @@ TEST_F(SlotsTest, LoadingSlotOneSetsTheGeometryThumbnailsAndButtons) {
 TEST_F(SlotsTest, TheSizeAndRatioComeFromAReducedJpegsFullSize) {
     // Decoded at half size for the 900-pixel square, yet measured by its own size.
     loadSlot(1, pictureFile(QStringLiteral("large.jpg"), 2000, 1800, pictureColour));
-    const ImageSlot& slot = form->state.ImageSlots[1];
+    const ImageSlot& slot = form->session().slotTable()[1];
     EXPECT_EQ(slot.Width, 2000);
     EXPECT_EQ(slot.Height, 1800);
     EXPECT_EQ(slot.Ratio, 900);
-    EXPECT_EQ(form->state.Grid.tiletteHeight, 293); // 270 * 900 / 1000 + 50
+    EXPECT_EQ(form->session().grid().tiletteHeight, 293); // 270 * 900 / 1000 + 50
     // The sample area takes the shape of slot 1's picture: 1800 * 300 / 2000 + 50.
     EXPECT_EQ(form->state.PreviewRect, (Rect{0, 0, 350, 320}));
     // Other slots' pictures leave it as it is; a freely sized tilette gives it its own shape.
@@ -226,7 +221,7 @@ TEST_F(SlotsTest, APictureThatBreaksAfterLoadingIsToldOnceAndTrapsNothing) {
     EXPECT_TRUE(lastError().startsWith(QStringLiteral("Bitmap image is not valid")));
     EXPECT_EQ(form->slotImages[2]->picture().pixel(2, 2), colours::paleYellow);
     EXPECT_EQ(form->BImage->picture().pixel(2, 2), colours::paleYellow);
-    EXPECT_EQ(form->state.ImageSlots[2].FileName, two); // kept: the file may come back
+    EXPECT_EQ(form->session().slotTable()[2].FileName, two); // kept: the file may come back
 
     // The slot shown loses its file: the next change says so, once, and draws nothing.
     QFile::remove(three);
@@ -245,14 +240,14 @@ TEST_F(SlotsTest, APictureThatBreaksAfterLoadingIsToldOnceAndTrapsNothing) {
     EXPECT_EQ(form->state.CurrentSlot, 1);
     EXPECT_EQ(form->Label3->text(), one);
     EXPECT_EQ(form->AImage->picture().pixel(50, 50), 0xAA0000u);
-    EXPECT_EQ(form->state.Grid.tiletteHeight, 252);
+    EXPECT_EQ(form->session().grid().tiletteHeight, 252);
 }
 
 TEST_F(SlotsTest, ABrokenOrMissingFileChangesNothingAndSaysWhy) {
     const QString good = pictureFile(QStringLiteral("good.bmp"), 400, 300, pictureColour);
     loadSlot(2, good);
     form->run([this] { form->DeleteImage(1); });
-    const ImageSlot before = form->state.ImageSlots[2];
+    const ImageSlot before = form->session().slotTable()[2];
     const Colour thumbnailBefore = form->slotImages[2]->picture().pixel(50, 50);
 
     struct Case {
@@ -271,7 +266,7 @@ TEST_F(SlotsTest, ABrokenOrMissingFileChangesNothingAndSaysWhy) {
         loadSlot(2, c.path);
         ASSERT_EQ(errorsShown(), errorsBefore + 1);
         EXPECT_TRUE(lastError().startsWith(c.message)) << lastError().toStdString();
-        const ImageSlot& after = form->state.ImageSlots[2];
+        const ImageSlot& after = form->session().slotTable()[2];
         EXPECT_EQ(after.FileName, before.FileName);
         EXPECT_EQ(after.Width, before.Width);
         EXPECT_EQ(after.Ratio, before.Ratio);
@@ -280,25 +275,21 @@ TEST_F(SlotsTest, ABrokenOrMissingFileChangesNothingAndSaysWhy) {
     // A failing slot 1 leaves the buttons as they were.
     loadSlot(1, cases[0].path);
     EXPECT_FALSE(form->PrintButton->isEnabled());
-    EXPECT_TRUE(form->state.ImageSlots[1].FileName.isEmpty());
+    EXPECT_TRUE(form->session().slotTable()[1].FileName.isEmpty());
 }
 
 TEST_F(SlotsTest, CancellingTheFileDialogKeepsTheSlot) {
     const QString path = pictureFile(QStringLiteral("kept.bmp"), 300, 300, pictureColour);
     loadSlot(4, path);
-    form->state.ImageSlots[4].ColorScheme = 5;
     dialogs.cancel();
     form->run(&TForm1::c04ImageClick);
-    const ImageSlot& slot = form->state.ImageSlots[4];
+    const ImageSlot& slot = form->session().slotTable()[4];
     EXPECT_EQ(slot.FileName, path);
     EXPECT_EQ(slot.SaveName, path);
-    EXPECT_EQ(slot.ColorScheme, 5);
     EXPECT_EQ(form->DImage->picture().pixel(50, 50), pictureColour);
 
-    // A load keeps the colour scheme too.
     loadSlot(4, pictureFile(QStringLiteral("other.bmp"), 200, 100, 0x00FF00));
-    EXPECT_EQ(form->state.ImageSlots[4].ColorScheme, 5);
-    EXPECT_EQ(form->state.ImageSlots[4].Ratio, 500);
+    EXPECT_EQ(form->session().slotTable()[4].Ratio, 500);
 }
 
 TEST_F(SlotsTest, PopupMenusOpenShowAndDelete) {
@@ -328,7 +319,7 @@ TEST_F(SlotsTest, PopupMenusOpenShowAndDelete) {
     form->popupMenu(7).menu->hide();
     dialogs.answerFile(path);
     form->popupMenu(7).openItem->trigger();
-    EXPECT_EQ(form->state.ImageSlots[7].FileName, path);
+    EXPECT_EQ(form->session().slotTable()[7].FileName, path);
     EXPECT_EQ(form->state.PopupSlot, 7);
 
     form->state.CurrentSlot = 1;
@@ -338,7 +329,7 @@ TEST_F(SlotsTest, PopupMenusOpenShowAndDelete) {
     EXPECT_EQ(form->state.CurrentSlot, 7);
 
     form->popupMenu(7).deleteItem->trigger();
-    EXPECT_TRUE(form->state.ImageSlots[7].FileName.isEmpty());
+    EXPECT_TRUE(form->session().slotTable()[7].FileName.isEmpty());
     EXPECT_EQ(form->slotImages[7]->picture().pixel(2, 2), colours::paleYellow);
 }
 
@@ -350,7 +341,7 @@ TEST_F(SlotsTest, DroppedFilesGoWhereTheyWereDropped) {
     const auto picture = [this](int n) {
         return pictureFile(QStringLiteral("p%1.bmp").arg(n), 300, 200, 0x101010 * n);
     };
-    const auto slotFile = [this](int slot) { return form->state.ImageSlots[slot].FileName; };
+    const auto slotFile = [this](int slot) { return form->session().slotTable()[slot].FileName; };
     EXPECT_TRUE(dropFiles(form->slotImages[5], {picture(5)}));
     EXPECT_EQ(slotFile(5), picture(5));
     dropFiles(form->BImage, {picture(2)});

@@ -72,14 +72,14 @@ TEST_F(StartupTest, StartsOnTheAboutPageWithOnlyContinueOpenAndExitToPress) {
 
 TEST_F(StartupTest, FirstActivationDrawsTheSampleAndSetsTheWorkingDefaults) {
     EXPECT_EQ(form->state.CurrentSlot, 1);
-    EXPECT_EQ(form->state.Grid.tiletteWidth, 316);
+    EXPECT_EQ(form->session().grid().tiletteWidth, 316);
     EXPECT_EQ(form->state.TiletteRect, (Rect{0, 0, 316, 316}));
     EXPECT_EQ(form->BorderColorDialog.Color, colours::black);
     EXPECT_EQ(form->BackgroundColorDialog.Color, colours::white);
     EXPECT_TRUE(form->ValueEdit->text().isEmpty());
     EXPECT_TRUE(form->TextEdit->text().isEmpty());
     // The sample was drawn before the defaults changed: red stamp on cream, "$10" in black.
-    const Bitmap& sample = form->state.ImageSlots[0].TiletteImage;
+    const Bitmap& sample = form->session().slotTable()[0].TiletteImage;
     ASSERT_EQ(sample.width(), 316);
     EXPECT_EQ(sample.pixel(2, 2), colours::cream);
     EXPECT_EQ(sample.pixel(12, 12), colours::red);
@@ -271,7 +271,7 @@ TEST(StartupWithoutDataFolderTest, AFolderThatCannotBeMadeIsReportedAndStartGoes
     {
         TForm1 form(dialogs, printers);
         form.show();
-        EXPECT_EQ(form.state.ImageSlots[0].TiletteImage.width(), 316); // start-up went on
+        EXPECT_EQ(form.session().slotTable()[0].TiletteImage.width(), 316); // start-up went on
     }
     qputenv("HOME", home);
     ASSERT_EQ(dialogs.shown().size(), 1u);

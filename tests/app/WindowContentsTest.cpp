@@ -198,12 +198,11 @@ TEST_F(WindowContentsTest, TheFileNameShowsItsUnderscoresWithinTheLabel) {
 
 TEST_F(WindowContentsTest, ReloadingTakesTheStoredNameWithoutAsking) {
     const QString path = pictureFile(QStringLiteral("stored.bmp"), 300, 150);
-    form->state.ImageSlots[5].FileName = path;
     form->state.ReloadMode = QStringLiteral("yes");
-    form->run(&TForm1::c05ImageClick);
+    form->run([&] { form->ImageClick(5, path); });
     EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_EQ(form->state.ImageSlots[5].Ratio, 500);
-    EXPECT_TRUE(form->state.ImageSlots[5].SaveName.isEmpty());
+    EXPECT_EQ(form->session().slotTable()[5].Ratio, 500);
+    EXPECT_TRUE(form->session().slotTable()[5].SaveName.isEmpty());
     EXPECT_EQ(form->slotImages[5]->picture().pixel(50, 50), 0x3366CCu);
 }
 
@@ -213,8 +212,8 @@ TEST_F(WindowContentsTest, RedrawingAllSlotsDrawsEachUsedSlotAndEndsInAskingMode
         paths << pictureFile(QStringLiteral("slot%1.bmp").arg(slot), 200, 200);
         loadSlot(slot, paths.back());
     }
-    for (ImageSlot& slot : form->state.ImageSlots)
-        slot.TiletteImage = Bitmap(3, 3, markerColour);
+    // Another size: only the tilette shown is drawn in it until all are drawn again.
+    form->NumberOfImagesWideRadioGroup->setItemIndex(4);
     // One file is damaged and one is gone since they were chosen.
     QFile::remove(paths[1]);
     brokenFile(QStringLiteral("slot2.bmp"));
@@ -222,8 +221,9 @@ TEST_F(WindowContentsTest, RedrawingAllSlotsDrawsEachUsedSlotAndEndsInAskingMode
 
     form->run(&TForm1::RefreshTilettes);
     for (int slot = 1; slot <= 9; ++slot) {
-        const bool drawn = form->state.ImageSlots[static_cast<size_t>(slot)].TiletteImage.width() ==
-                           form->state.Grid.tiletteWidth;
+        const bool drawn =
+            form->session().slotTable()[static_cast<size_t>(slot)].TiletteImage.width() ==
+            form->session().grid().tiletteWidth;
         EXPECT_EQ(drawn, slot != 2 && slot != 5) << slot;
     }
     // The damaged file is told once; the one that is gone is passed over without a word.
@@ -255,8 +255,8 @@ TEST(WindowWithoutPrinterTest, AResolutionOfZeroKeepsThePreviousGeometry) {
     form.SizeTilettesCheckBox->setChecked(true);
     form.BorderRadioGroup->setItemIndex(3);
     form.WidthUpDown->click(UpDown::Button::Up);
-    EXPECT_EQ(form.state.Grid.tiletteWidth, 316);
-    EXPECT_EQ(form.state.Grid.tiletteHeight, 316);
+    EXPECT_EQ(form.session().grid().tiletteWidth, 316);
+    EXPECT_EQ(form.session().grid().tiletteHeight, 316);
     // The size controls show the size in use, and the status bar says why it stays.
     EXPECT_EQ(form.WidthUpDown->position(), 158);
     EXPECT_EQ(form.HeightUpDown->position(), 158);

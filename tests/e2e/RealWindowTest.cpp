@@ -185,7 +185,7 @@ TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
     QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
     EXPECT_TRUE(listed.contains(QStringLiteral("IMG_0042.JPG")))
         << listed.join(QLatin1Char(' ')).toStdString();
-    ASSERT_EQ(form->state.ImageSlots[1].FileName, path);
+    ASSERT_EQ(form->session().slotTable()[1].FileName, path);
     EXPECT_EQ(form->PageControl1->activePage(), form->StandardTabSheet);
     const QImage shot = screenshot(QStringLiteral("02-basic-with-picture"));
     const Colour middle = screenPixel(shot, form->Image2, QPoint(175, 140));
@@ -217,12 +217,12 @@ TEST_F(RealWindowTest, ContinueWithARealFileDialogShowsTheChosenPicture) {
     form->PageControl1->setActivePage(form->StandardTabSheet);
     typeNameInNextFileDialog(folder.path(), QStringLiteral("tall_thin.bmp"));
     QTest::mouseClick(form->AImage, Qt::LeftButton, {}, QPoint(50, 50));
-    ASSERT_EQ(form->state.ImageSlots[1].FileName, tall);
+    ASSERT_EQ(form->session().slotTable()[1].FileName, tall);
     screenshot(QStringLiteral("09-tall-thin-picture"));
-    EXPECT_EQ(form->state.Grid.tilettesDown, 1);
-    EXPECT_EQ(form->state.Grid.tiletteHeight,
-              printableHeightUnits(form->state.Metrics)); // no perforations: no margin
-    EXPECT_EQ(form->state.CurrentTilette.height(), form->state.Grid.tiletteHeight);
+    EXPECT_EQ(form->session().grid().tilettesDown, 1);
+    EXPECT_EQ(form->session().grid().tiletteHeight,
+              printableHeightUnits(form->session().printerMetrics())); // no perforations: no margin
+    EXPECT_EQ(form->state.CurrentTilette.height(), form->session().grid().tiletteHeight);
     EXPECT_TRUE(form->DownLabel->text().startsWith(QStringLiteral("Tilettes Down = 1 ")));
 }
 
@@ -268,7 +268,7 @@ TEST_F(RealWindowTest, PreviewSheetShowsTheComposedSheetOnThePreviewPage) {
     writeJpegFile(second, Bitmap(400, 400, 0x20B040));
     typeNameInNextFileDialog(folder.path(), QStringLiteral("first.bmp"));
     QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
-    ASSERT_EQ(form->state.ImageSlots[1].FileName, first);
+    ASSERT_EQ(form->session().slotTable()[1].FileName, first);
     // A checkerboard of the two pictures, on tilettes without a border.
     QRadioButton* checkerboard = form->TypeOfPageRadioGroup->button(1);
     QTest::mouseClick(checkerboard, Qt::LeftButton, {}, QPoint(6, checkerboard->height() / 2));
@@ -278,7 +278,7 @@ TEST_F(RealWindowTest, PreviewSheetShowsTheComposedSheetOnThePreviewPage) {
     ASSERT_EQ(form->BorderRadioGroup->itemIndex(), 0);
     typeNameInNextFileDialog(folder.path(), QStringLiteral("second.jpg"));
     QTest::mouseClick(form->BImage, Qt::LeftButton, {}, QPoint(50, 50));
-    ASSERT_EQ(form->state.ImageSlots[2].FileName, second);
+    ASSERT_EQ(form->session().slotTable()[2].FileName, second);
 
     QTest::mouseClick(form->PreviewButton, Qt::LeftButton);
     ASSERT_EQ(form->PageControl1->activePage(), form->PreviewTabSheet);
@@ -288,7 +288,7 @@ TEST_F(RealWindowTest, PreviewSheetShowsTheComposedSheetOnThePreviewPage) {
         sheetPreviewRect(form->state.SheetBitmap.width(), form->state.SheetBitmap.height(),
                          form->PreviewImage->width(), form->PreviewImage->height());
     const int factor = form->state.SheetBitmap.width() / sheet.width();
-    const int pitch = form->state.Grid.tiletteWidth;
+    const int pitch = form->session().grid().tiletteWidth;
     const auto near = [](Colour seen, Colour expected) {
         return std::abs(redOf(seen) - redOf(expected)) < 12 &&
                std::abs(greenOf(seen) - greenOf(expected)) < 12 &&
@@ -323,7 +323,7 @@ TEST_F(RealWindowTest, ASheetIsSavedAndOpenedThroughTheRealFileDialogs) {
     writeBitmapFile(picture, Bitmap(400, 300, 0x2080E0));
     typeNameInNextFileDialog(folder.path(), QStringLiteral("holiday.bmp"));
     QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
-    ASSERT_EQ(form->state.ImageSlots[1].FileName, picture);
+    ASSERT_EQ(form->session().slotTable()[1].FileName, picture);
     QTest::keyClicks(form->ValueEdit, QStringLiteral("$7"));
 
     // Typed without its extension, the name gets ".agt". (No file in the folder starts with the
@@ -337,7 +337,7 @@ TEST_F(RealWindowTest, ASheetIsSavedAndOpenedThroughTheRealFileDialogs) {
     typeNameInNextFileDialog(folder.path(), QStringLiteral("saved setup.agt"));
     form->OpenItem->trigger();
     EXPECT_EQ(form->ValueEdit->text(), QStringLiteral("$7"));
-    EXPECT_EQ(form->state.ImageSlots[1].FileName, picture);
+    EXPECT_EQ(form->session().slotTable()[1].FileName, picture);
     screenshot(QStringLiteral("13-setup-opened"));
 }
 
@@ -346,7 +346,7 @@ TEST_F(RealWindowTest, TheColourPageAndAnExportedSheetAsAUserSeesThem) {
     writeJpegFile(picture, SamplePicture());
     typeNameInNextFileDialog(folder.path(), QStringLiteral("garden.jpg"));
     QTest::mouseClick(form->ContinueButton, Qt::LeftButton);
-    ASSERT_EQ(form->state.ImageSlots[1].FileName, picture);
+    ASSERT_EQ(form->session().slotTable()[1].FileName, picture);
 
     form->ImagePopupMenuPopup(1);
     form->popupMenu(1).colorItem->trigger();
@@ -378,7 +378,7 @@ TEST_F(RealWindowTest, TheColourPageAndAnExportedSheetAsAUserSeesThem) {
     const QString exported = folder.filePath(QStringLiteral("exported.jpg"));
     ASSERT_TRUE(QFile::exists(exported));
     const Bitmap sheet = readPicture(exported);
-    EXPECT_EQ(sheet.width(), printableWidthUnits(form->state.Metrics));
+    EXPECT_EQ(sheet.width(), printableWidthUnits(form->session().printerMetrics()));
     const QString shots = qEnvironmentVariable("TILETTES_SCREENSHOTS");
     if (!shots.isEmpty())
         sheet.image().scaledToWidth(600).save(shots + QStringLiteral("/17-exported-sheet.png"));

@@ -41,7 +41,7 @@ class BadPrintQueueTest : public testing::Test {
             form.run(&TForm1::PrintButtonClick);
         }
         EXPECT_EQ(dialogs.remainingAnswers(), 0);
-        EXPECT_EQ(form.state.ImageSlots[1].FileName, picture);
+        EXPECT_EQ(form.session().slotTable()[1].FileName, picture);
         QStringList errors;
         printedMessage.clear();
         for (const ShownDialog& shown : dialogs.shown()) {
@@ -51,7 +51,7 @@ class BadPrintQueueTest : public testing::Test {
                 printedMessage = shown.text;
         }
         // A failed print leaves the sheet as composed; a print leaves it white.
-        const SheetGrid& grid = form.state.Grid;
+        const SheetGrid& grid = form.session().grid();
         sheetKept = form.state.SheetBitmap.pixel(grid.tiletteWidth / 2, grid.tiletteHeight / 2) ==
                     pictureColour;
         return errors;

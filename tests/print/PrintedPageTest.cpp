@@ -258,7 +258,7 @@ TEST_F(PrintedPageTest, ThroughARealCupsQueueTheTilettesAndDotsLandWhereTheRules
     const PagePlacement placed(caps, dpi);
 
     // Every tilette shows the picture, its edges within two pixels of where the rules put them.
-    const SheetGrid grid = form->state.Grid;
+    const SheetGrid grid = form->session().grid();
     ASSERT_EQ(grid.perforationMarginX, perforationMarginX);
     ASSERT_EQ(grid.perforationMarginY, perforationMarginY);
     ASSERT_GT(grid.tilettesAcross, 0);
@@ -356,7 +356,7 @@ TEST_F(PrintedPageTest, ThePdfPrinterPrintsTheTilettesAtTheirTrueSize) {
     const QImage page = rasterisePage(pdf, dpi);
     ASSERT_FALSE(page.isNull()) << "pdftoppm could not render " << pdf.toStdString();
     const PagePlacement placed(caps, dpi);
-    const SheetGrid grid = form->state.Grid;
+    const SheetGrid grid = form->session().grid();
     const QRect inTilette = pictureInTilette(grid);
     const int top = grid.perforationMarginY + inTilette.top();
     const int middleY = static_cast<int>(placed.sheetY(top + inTilette.height() / 2.0));

@@ -32,7 +32,8 @@ SheetChanges changed(bool definition, bool grid, std::initializer_list<int> pict
 } // namespace
 
 // Each step reports what it changed, and the sheet is what the plain functions make of the same
-// definition, pictures and printer.
+// definition, pictures and printer. The grid changes only when the tilettes are laid out again or
+// take their border's margins.
 TEST_F(SheetSessionTest, EachStepSaysWhatChangedAndTheSheetIsWhatThePlainFunctionsGive) {
     const QString wide = picture(QStringLiteral("wide.bmp"), 400, 300, colours::red);
     const QString tall = picture(QStringLiteral("tall.bmp"), 300, 400, colours::aqua);
@@ -48,17 +49,21 @@ TEST_F(SheetSessionTest, EachStepSaysWhatChangedAndTheSheetIsWhatThePlainFunctio
         std::function<SheetChanges()> step;
         SheetChanges expected;
     } steps[] = {
-        {"printer", [&] { return session.setPrinterMetrics(letterPrinter()); }, changed(0, 1, {})},
         {"a setup's slots", [&] { return session.setSlotTable(named); },
          changed(0, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15})},
-        {"slot 1 read", [&] { return session.reloadPicture(1).changes; }, changed(0, 1, {1})},
+        {"slot 1 read", [&] { return session.reloadPicture(1).changes; }, changed(0, 0, {1})},
         {"slot 2 chosen", [&] { return session.loadPicture(2, tall).changes; }, changed(0, 0, {2})},
         {"no change", [&] { return session.setDefinition(session.definition()); },
          changed(0, 0, {})},
         {"a page type", [&] { return session.setDefinition(paged); }, changed(1, 0, {})},
-        {"perforations", [&] { return session.setDefinition(definition); }, changed(1, 1, {})},
+        {"perforations", [&] { return session.setDefinition(definition); }, changed(1, 0, {})},
+        {"their margins", [&] { return session.takeBorderMargins(); }, changed(0, 1, {})},
+        {"laid out, the size fields too", [&] { return session.layOutTilettes(); },
+         changed(1, 1, {})},
+        {"laid out again", [&] { return session.layOutTilettes(); }, changed(0, 0, {})},
         {"all tilettes", [&] { return session.drawAllTilettes(); }, changed(0, 0, {}, {1, 2})},
     };
+    session.setPrinterMetrics(letterPrinter());
     for (const auto& step : steps)
         EXPECT_TRUE(step.step() == step.expected) << step.what;
 
@@ -69,8 +74,8 @@ TEST_F(SheetSessionTest, EachStepSaysWhatChangedAndTheSheetIsWhatThePlainFunctio
     expected[1].Ratio = loadSlotPicture(wide).ratio;
     expected[2].FileName = tall;
     const std::optional<SheetGrid> grid = sheetGridFor(letterPrinter(), definition, expected[1]);
-    ASSERT_TRUE(grid);
-    EXPECT_TRUE(session.grid() == grid);
+    ASSERT_TRUE(grid && session.hasPage());
+    EXPECT_TRUE(session.grid() == *grid);
     for (int slot : {1, 2}) {
         ImageSlot& entry = expected[static_cast<size_t>(slot)];
         const ImageSlot& held = session.slotTable()[static_cast<size_t>(slot)];
@@ -89,20 +94,28 @@ TEST_F(SheetSessionTest, EachStepSaysWhatChangedAndTheSheetIsWhatThePlainFunctio
             printableWidthUnits(letterPrinter()), printableHeightUnits(letterPrinter()), printing);
         EXPECT_TRUE(composed.composed && composed.sheet.image() == plain.sheet.image()) << printing;
     }
-    EXPECT_TRUE(session.deletePicture(1) == changed(0, 1, {1}));
+    // Another picture keeps the slot's colour scheme; only a delete ends it.
+    session.acceptColouring(1, tall, 7);
+    session.loadPicture(1, wide);
+    EXPECT_EQ(session.slotTable()[1].ColorScheme, 7);
+    EXPECT_TRUE(session.deletePicture(1) == changed(0, 0, {1}));
+    EXPECT_EQ(session.slotTable()[1].ColorScheme, 99);
     EXPECT_FALSE(session.composeForPreview().composed);
 }
 
-// A printer without a page leaves no grid but the tilette size it had; a picture that cannot be
-// read names its slot and leaves the slot as it was.
+// A printer without a page leaves the tilette size it had; a picture that cannot be read names its
+// slot and leaves the slot as it was.
 TEST_F(SheetSessionTest, NoPageAndUnreadablePicturesAreReportedAndChangeNothing) {
     session.setPrinterMetrics(letterPrinter());
     session.loadPicture(1, picture(QStringLiteral("wide.bmp"), 400, 300, colours::red));
-    const SheetGrid before = *session.grid();
+    session.layOutTilettes();
+    const SheetGrid before = session.grid();
     PrinterMetrics none = letterPrinter();
     none.PixelsPerInchX = 0;
-    EXPECT_TRUE(session.setPrinterMetrics(none) == changed(0, 1, {}));
-    EXPECT_FALSE(session.grid());
+    session.setPrinterMetrics(none);
+    EXPECT_TRUE(session.layOutTilettes() == changed(0, 0, {}));
+    EXPECT_FALSE(session.hasPage());
+    EXPECT_TRUE(session.grid() == before);
     EXPECT_EQ(session.drawTilette(1).result.tilette.width(), before.tiletteWidth);
     EXPECT_TRUE(session.composeForPreview().sheet.isEmpty());
 
@@ -147,8 +160,10 @@ TEST_F(SheetSessionTest, UndoAndRedoPutBackEveryKindOfStep) {
     SlotTable named;
     named[1].FileName = named[1].SaveName = red;
     std::vector<SheetState> after;
+    // Laid out after each step, as a front-end does.
     const auto step = [&](const char* name, const std::function<void()>& work, bool typing) {
         work();
+        session.layOutTilettes();
         EXPECT_TRUE(session.recordStep(QLatin1String(name), typing)) << name;
         after.push_back(sheetStateOf(session.definition(), session.slotTable()));
     };
@@ -164,6 +179,7 @@ TEST_F(SheetSessionTest, UndoAndRedoPutBackEveryKindOfStep) {
         "Value Text",
         [&] { opened.valueText = QStringLiteral("$12"), session.setDefinition(opened); }, true);
     session.setDefinition((opened.valueText = QStringLiteral("$125"), opened)); // the same burst
+    session.layOutTilettes();
     session.recordStep(QStringLiteral("Value Text"), true);
     after.back() = sheetStateOf(session.definition(), session.slotTable());
     step(
