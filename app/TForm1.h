@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramState.h"
+#include "app/WindowState.h"
 #include "platform/Dialogs.h"
 #include "setup/SetupRecord.h"
 #include "sheet/ImageExport.h"
@@ -68,7 +68,7 @@ class TForm1 : public QMainWindow {
         run(std::function<void()>([this, handler] { (this->*handler)(); }), step, continuesBurst);
     }
 
-    ProgramState state;
+    WindowState state;
     // The sheet the window shows and changes.
     const SheetSession& session() const { return session_; }
     // Lets go of the pictures decoded so far, as at the start: for benches of a cold start.

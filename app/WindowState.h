@@ -3,16 +3,14 @@
 #include "colour/Palettes.h"
 #include "platform/Bitmap.h"
 #include "platform/Geometry.h"
-#include "prt/PrinterMetrics.h"
-#include "sheet/PictureCache.h"
-#include "sheet/SheetLayout.h"
 #include "sheet/SlotTable.h"
 
 #include <QString>
 #include <array>
 
-// Everything the program computes and keeps besides what the controls hold.
-struct ProgramState {
+// What the window shows and keeps of its own besides what the controls hold: the sheet itself,
+// its slots, grid and printer, is its session's.
+struct WindowState {
     std::array<Bitmap, SlotCount> SlotPictures;
     std::array<QString, SlotCount> SlotHints;
 
