@@ -94,7 +94,12 @@ TEST_F(SheetSessionTest, EachStepSaysWhatChangedAndTheSheetIsWhatThePlainFunctio
             printableWidthUnits(letterPrinter()), printableHeightUnits(letterPrinter()), printing);
         EXPECT_TRUE(composed.composed && composed.sheet.image() == plain.sheet.image()) << printing;
     }
-    // Another picture keeps the slot's colour scheme; only a delete ends it.
+    // A colouring given up goes back to the picture chosen; another picture keeps the slot's
+    // colour scheme, and only a delete ends it.
+    session.acceptColouring(1, tall, 7);
+    session.cancelColouring(1);
+    EXPECT_EQ(std::pair(session.slotTable()[1].FileName, session.slotTable()[1].ColorScheme),
+              std::pair(QStringLiteral("before colouring.bmp"), 99));
     session.acceptColouring(1, tall, 7);
     session.loadPicture(1, wide);
     EXPECT_EQ(session.slotTable()[1].ColorScheme, 7);
