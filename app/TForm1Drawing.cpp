@@ -7,7 +7,6 @@
 #include "app/controls/UpDown.h"
 #include "platform/Canvas.h"
 #include "platform/UserError.h"
-#include "sheet/SheetSizing.h"
 #include "sheet/SlotTilette.h"
 #include "tilette/FormatInches.h"
 #include "tilette/PictureFit.h"
@@ -99,8 +98,7 @@ void TForm1::showDrawnTilette(int slotNumber, const SlotTilette& drawn) {
 
     if (slotNumber == 0)
         showInSampleArea(AboutSampleImage, drawn.tilette, state.PreviewRect);
-    state.CurrentTilette =
-        withDisplayOverlay(drawn.tilette, definition.border, definition.borderColour);
+    state.CurrentTilette = session_.shownTilette(slotNumber);
     showInSampleArea(Image2, state.CurrentTilette, state.PreviewRect);
 }
 

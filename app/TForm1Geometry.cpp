@@ -4,7 +4,6 @@
 #include "app/controls/PageControl.h"
 #include "app/controls/RadioGroup.h"
 #include "app/controls/UpDown.h"
-#include "sheet/SheetSizing.h"
 #include "tilette/FormatInches.h"
 
 #include <QCheckBox>

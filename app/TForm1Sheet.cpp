@@ -6,9 +6,7 @@
 #include "app/controls/PageControl.h"
 #include "platform/Canvas.h"
 #include "platform/ui/BusyCursor.h"
-#include "sheet/ComposeSheet.h"
 #include "sheet/SheetPreview.h"
-#include "sheet/SheetSizing.h"
 
 #include <QScopeGuard>
 
