@@ -125,15 +125,14 @@ TEST_F(PreviewSheetTest, TheSheetViewerZoomsTheSheetAndNeverShowsAnOutdatedOne) 
     QTest::keyClick(viewer.scrollArea(), Qt::Key_Plus);
     EXPECT_EQ(canvas->size(), shownAt({2400, 3150}));
     EXPECT_EQ(viewer.zoomLabel->text(), QStringLiteral("150 %"));
-    const QPointF at(40, 40);
-    QWheelEvent plainWheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                           Qt::NoScrollPhase, false);
-    QApplication::sendEvent(view, &plainWheel); // scrolls, does not zoom
-    EXPECT_EQ(canvas->size(), shownAt({2400, 3150}));
-    QWheelEvent ctrlWheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
-                          Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(view, &ctrlWheel);
-    EXPECT_EQ(canvas->size(), shownAt({1600, 2100}));
+    for (const auto& [keys, zoom] : {std::pair(Qt::NoModifier, 1.5), // scrolls, does not zoom
+                                     std::pair(Qt::ControlModifier, 1.0)}) {
+        const QPointF at(40, 40);
+        QWheelEvent wheel(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, keys,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &wheel);
+        EXPECT_EQ(canvas->size(), shownAt(QSize(1600, 2100) * zoom)) << keys;
+    }
 
     // A changed tilette takes the sheet away; the next Preview Sheet shows the new one.
     form->BorderRadioGroup->setItemIndex(1);

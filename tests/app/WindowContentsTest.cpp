@@ -99,44 +99,33 @@ TEST_F(WindowContentsTest, EveryNamedControlIsThereAtItsPlace) {
 // Alt and a letter reach one item: within each menu, and across the menu bar and every page's
 // buttons, as a page on the left and one on the right are shown side by side.
 TEST_F(WindowContentsTest, EveryMenuItemAndButtonHasAMnemonicOfItsOwn) {
-    struct Group {
-        QString name;
-        QStringList captions;
-    };
-    std::vector<Group> groups;
-    const auto addMenu = [&](QMenu* menu) {
-        Group group{menu->objectName(), {}};
+    std::vector<std::pair<QString, QStringList>> groups;
+    std::vector<QMenu*> menus{form->FileMenu, form->EditMenu};
+    for (int slot = 1; slot <= 9; ++slot)
+        menus.push_back(form->popupMenu(slot).menu);
+    for (QMenu* menu : menus) {
+        groups.push_back({menu->objectName(), {}});
         for (QAction* item : menu->actions())
             if (!item->isSeparator())
-                group.captions << item->text();
-        groups.push_back(group);
-    };
-    addMenu(form->FileMenu);
-    addMenu(form->EditMenu);
-    for (int slot = 1; slot <= 9; ++slot)
-        addMenu(form->popupMenu(slot).menu);
-    Group window{QStringLiteral("window"), {}};
+                groups.back().second << item->text();
+    }
+    groups.push_back({QStringLiteral("window"), {}});
     for (QAction* menu : form->menuBar()->actions())
-        window.captions << menu->text();
+        groups.back().second << menu->text();
     for (PageControl* pages : {form->PageControl2, form->PageControl1})
         for (int page = 0; page < pages->pageCount(); ++page)
             for (QPushButton* button : pages->page(page)->findChildren<QPushButton*>())
-                window.captions << button->text();
-    groups.push_back(window);
+                groups.back().second << button->text();
 
-    for (const Group& group : groups) {
-        QMap<QChar, QString> taken;
-        for (const QString& caption : group.captions) {
-            const qsizetype at = caption.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
-            if (at < 0) {
-                ADD_FAILURE() << group.name.toStdString() << ": " << caption.toStdString();
-                continue;
-            }
-            const QChar letter = caption.at(at + 1).toUpper();
-            EXPECT_FALSE(taken.contains(letter))
-                << group.name.toStdString() << ": " << caption.toStdString() << " and "
-                << taken.value(letter).toStdString();
-            taken.insert(letter, caption);
+    for (const auto& [group, captions] : groups) {
+        QMap<QKeySequence, QString> taken;
+        for (const QString& caption : captions) {
+            const QKeySequence key = QKeySequence::mnemonic(caption);
+            EXPECT_FALSE(key.isEmpty()) << group.toStdString() << ": " << caption.toStdString();
+            EXPECT_FALSE(taken.contains(key))
+                << group.toStdString() << ": " << caption.toStdString() << " and "
+                << taken.value(key).toStdString();
+            taken.insert(key, caption);
         }
     }
 }

@@ -6,7 +6,7 @@
 
 // The window replays a setup onto its controls, whose handlers drive its session; the batch
 // program puts the setup into a session directly. From there both take the same operations, so
-// on the same printer they hold the same sheet: settings, slots, grid, tilettes and the sheet
+// on one printer they hold the same sheet: settings, slots, grid, tilettes and the sheet
 // composed, pixel for pixel. The setup has pictures of three shapes, texts in both fonts, the
 // perforations that run across the sheet, and the Frame page type.
 TEST_F(TilettesBatch, TheWindowAndTheBatchLayASetupOutThroughTheSameSession) {
@@ -16,7 +16,8 @@ TEST_F(TilettesBatch, TheWindowAndTheBatchLayASetupOutThroughTheSameSession) {
     definition.pageType = PageType::Frame;
     definition.valueText = QStringLiteral("$5");
     definition.captionText = QStringLiteral("Tilettes");
-    const QString setup = setupFile(QStringLiteral("sheet.agt"), definition, threePictures());
+    BatchOptions options;
+    options.setupFile = setupFile(QStringLiteral("sheet.agt"), definition, threePictures());
 
     ScriptedDialogs dialogs;
     FakePrinterSystem printers; // Letter at 600 pixels per inch
@@ -24,14 +25,12 @@ TEST_F(TilettesBatch, TheWindowAndTheBatchLayASetupOutThroughTheSameSession) {
     window.show();
     dialogs.answerFile(path(QStringLiteral("first.bmp")));
     window.run(&TForm1::ContinueButtonClick);
-    dialogs.answerFile(setup);
+    dialogs.answerFile(options.setupFile);
     window.run(&TForm1::OpenItemClick);
     window.run(&TForm1::PreviewButtonClick);
     for (const ShownDialog& shown : dialogs.shown())
         ASSERT_NE(shown.kind, DialogKind::Error) << shown.text.toStdString();
 
-    BatchOptions options;
-    options.setupFile = setup;
     SheetSession batch;
     QStringList notes;
     const PlacesLookedIn lookedIn = readBatchSheet(options, batch, notes);
@@ -43,8 +42,7 @@ TEST_F(TilettesBatch, TheWindowAndTheBatchLayASetupOutThroughTheSameSession) {
     EXPECT_EQ(sheetStateOf(batch.definition(), batch.slotTable()),
               sheetStateOf(shown.definition(), shown.slotTable()));
     EXPECT_TRUE(batch.grid() == shown.grid());
-    // Perforations make the tilettes 316 wide: (1600 − 2 × 9) div 5.
-    EXPECT_EQ(batch.grid().tiletteWidth, 316);
+    EXPECT_EQ(batch.grid().tiletteWidth, 316); // perforations: (1600 − 2 × 9) div 5
     for (int slot = 1; slot <= 3; ++slot)
         EXPECT_EQ(batch.shownTilette(slot).image(), shown.shownTilette(slot).image()) << slot;
     EXPECT_EQ(composedSheet(batch, false).image(), window.state.SheetBitmap.image());
